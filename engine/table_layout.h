@@ -1,0 +1,95 @@
+#pragma once
+
+#include "engine/seats.h"
+#include "engine/table_state.h"
+
+#include <array>
+#include <cstddef>
+
+namespace omaha {
+
+// Rectangles are left, top, right, bottom in table pixels; right and bottom lie outside.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+
+    friend constexpr bool operator==(const Point&, const Point&) = default;
+};
+
+inline constexpr int kTableWidth = 800;
+inline constexpr int kTableHeight = 520;
+inline constexpr int kCardWidth = 71;
+inline constexpr int kCardHeight = 96;
+
+// Where each seat's four cards fan out, and the rectangle that wipes them when the seat folds.
+struct FanGeometry {
+    Point origin;
+    Point step; // card i lies at origin + i * step
+    Rect erase;
+};
+
+constexpr FanGeometry fanOf(SeatCode seat) {
+    switch (seat) {
+    case kHuman: return {{55, 351}, {35, 3}, {50, 340, 250, 460}};
+    case kFreak: return {{57, 85}, {15, 2}, {50, 85, 175, 190}};
+    case kGeek: return {{202, 85}, {15, 2}, {190, 85, 320, 190}};
+    case kMaster: return {{347, 85}, {15, 2}, {345, 85, 470, 190}};
+    case kChamp: return {{492, 85}, {15, 2}, {490, 85, 615, 190}};
+    case kPinhead: return {{637, 85}, {15, 2}, {635, 85, 760, 190}};
+    case kExpert: return {{612, 335}, {15, 2}, {605, 335, 730, 440}};
+    default: return {{445, 405}, {15, 2}, {430, 405, 565, 510}}; // Robot
+    }
+}
+
+inline constexpr std::array<Point, kBoardCards> kBoardPositions = {
+    Point{242, 223}, Point{302, 233}, Point{362, 243}, Point{422, 233}, Point{482, 223}};
+inline constexpr Rect kBoardArea = {230, 200, 600, 350};
+
+// One picture to draw: a face (0 to 51) or a back (52 to 55) with its top-left corner at `at`.
+struct CardPlacement {
+    int image = 0;
+    Point at;
+
+    friend constexpr bool operator==(const CardPlacement&, const CardPlacement&) = default;
+};
+
+// The cards that the table shows, in drawing order: card i of every seat before card i + 1 of any
+// seat, so each fan builds from left to right, then the community cards the street has turned.
+class PaintList {
+public:
+    static constexpr std::size_t kCapacity = kSeatCount * kHoleCards + kBoardCards;
+
+    void add(CardPlacement placement) { items_[size_++] = placement; }
+    std::size_t size() const { return size_; }
+    const CardPlacement& operator[](std::size_t i) const { return items_[i]; }
+    const CardPlacement* begin() const { return items_.data(); }
+    const CardPlacement* end() const { return items_.data() + size_; }
+
+private:
+    std::array<CardPlacement, kCapacity> items_{};
+    std::size_t size_ = 0;
+};
+
+// True when the human has folded and a single computer seat is left: its cards stay hidden.
+constexpr bool computeHidecards(const TableState& table) {
+    return table.seats[kHuman].folded && table.outcount == 6;
+}
+
+// A back picture that is safe to draw whatever a hand-edited settings file holds.
+constexpr int safeCardBack(std::int32_t cardback) {
+    return cardback >= kFirstCardBack && cardback <= kLastCardBack ? cardback : kFirstCardBack;
+}
+
+// Everything that painting the cards draws for this table, with `hidecards` as the table holds it.
+PaintList cardsToPaint(const TableState& table);
+
+} // namespace omaha

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/card.h"
+#include "engine/random31.h"
+#include "engine/seats.h"
+
+#include <cstdint>
+
+namespace omaha {
+
+// One of the eight places at the table.
+struct Seat {
+    std::int32_t cash = 0; // may fall below zero: blinds and bets are taken in full
+    Hole hole{};           // dealt to every seat at every deal, also to seats that are out
+    bool folded = false;   // has folded in the current hand
+    bool raised = false;   // this computer seat's bet is the one pending; at most one is set
+
+    // A seat takes part in the hand while it has chips and has not folded.
+    constexpr bool active() const { return cash > 0 && !folded; }
+};
+
+// The streets of a hand; `street` holds one of these numbers.
+inline constexpr std::int32_t kPreflop = 1;
+inline constexpr std::int32_t kFlop = 2;
+inline constexpr std::int32_t kTurn = 3;
+inline constexpr std::int32_t kRiver = 4;
+inline constexpr std::int32_t kShowdown = 5;
+
+// The AI levels, as the numbers the strength estimate works with.
+inline constexpr std::int32_t kAmateur = 20;
+inline constexpr std::int32_t kExpertLevel = 25;
+inline constexpr std::int32_t kMasterLevel = 33;
+inline constexpr std::int32_t kGenius = 50;
+
+inline constexpr std::int32_t kFirstCardBack = 52;
+inline constexpr std::int32_t kLastCardBack = 55;
+
+// All the data of the game. Program start leaves everything zero; start-up fills it from the
+// settings file and deals the first hand.
+struct TableState {
+    bool potpaid = false;          // the showdown has paid this hand's pot
+    std::int32_t complevel = 0;    // AI level: 20, 25, 33 or 50 (any number from an edited file)
+    std::int32_t smallblind = 0;   // smallbet / 2, rounded down
+    std::int32_t bigblind = 0;     // equal to smallbet
+    std::int32_t smallbet = 0;     // bet of the first two streets
+    std::int32_t bigbet = 0;       // bet of the last two streets
+    SeatCode opener = 0;           // seat at which every new street begins
+    std::int32_t untilcash = 0;    // the game is won at initialcash + untilcash
+    std::int32_t bgcolor = 0;      // kept only to be written back to the settings file
+    std::int32_t initialcash = 0;  // cash of every seat at a new game
+    std::int32_t street = 0;       // kPreflop ... kShowdown
+    Deck deck{};                   // built once, then only permuted by each shuffle
+    Board board{};                 // all five dealt at the deal; the street says how many show
+    std::int32_t pot = 0;          // kept after the payout until the next deal
+    std::int32_t outcount = 0;     // seats out of the hand: broke at the deal, plus every fold
+    std::int32_t tocall = 0;       // what a computer seat pays to call
+    std::int32_t raiseby = 0;      // raise chosen by the computer seat on turn, 0 for a check
+    bool hidecards = false;        // the human folded and one computer seat is left
+    SeatCode blindmarker = 0;      // steers the blinds; moves one seat on at every deal
+    std::int32_t cardback = 0;     // picture number of the card back, 52 to 55
+    BySeat<Seat> seats{};
+
+    Random31 random{}; // the one random source of the game
+};
+
+} // namespace omaha

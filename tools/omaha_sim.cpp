@@ -1,0 +1,30 @@
+// The headless companion of the game: the same engine, evaluator, opponents and settings code,
+// driven from the command line.
+#include "tools/commands.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kUsage = "usage: omaha-sim eval < cards\n"
+                                    "       omaha-sim play [--seed N] [--hands N] [--script LETTERS]\n"
+                                    "                      [--level N] [--small N] [--big N]\n"
+                                    "                      [--cash N] [--until N]\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (args[0] == "eval" && args.size() == 1)
+        return omaha::runEvalCommand(std::cin, std::cout);
+    if (args[0] == "play")
+        return omaha::runPlayCommand(std::span(args).subspan(1), std::cout, std::cerr);
+    std::cerr << kUsage;
+    return 2;
+}

@@ -1,0 +1,10 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    omaha::TForm1 window;
+    window.show();
+    return app.exec();
+}
