@@ -1,37 +1,65 @@
 #include "engine/recording_view.h"
 
+#include <string>
 #include <utility>
 
 namespace omaha {
 
-void RecordingView::showStatus(SeatCode seat, std::string_view text) { statuses_[seat] = text; }
+void RecordingView::showStatus(SeatCode seat, std::string_view text) {
+    statuses_[seat] = text;
+    log_.push_back("status " + std::to_string(seat) + " " + std::string(text));
+}
 
 void RecordingView::colourStatus(SeatCode seat, StatusColour colour) {
     yellow_[seat] = colour == StatusColour::Yellow;
+    log_.push_back("colour " + std::to_string(seat) + (yellow_[seat] ? " yellow" : " white"));
 }
 
-void RecordingView::showCash(SeatCode seat, std::int32_t cash) { cash_[seat] = std::to_string(cash); }
+void RecordingView::showCash(SeatCode seat, std::int32_t cash) {
+    cash_[seat] = std::to_string(cash);
+    log_.push_back("cash " + std::to_string(seat) + " " + cash_[seat]);
+}
 
-void RecordingView::showPot(std::int32_t pot) { pot_ = std::to_string(pot); }
+void RecordingView::showPot(std::int32_t pot) {
+    pot_ = std::to_string(pot);
+    log_.push_back("pot " + pot_);
+}
 
-void RecordingView::showResult(std::string_view text) { result_ = text; }
+void RecordingView::showResult(std::string_view text) {
+    result_ = text;
+    log_.push_back("result " + result_);
+}
 
 void RecordingView::enableButton(TableButton button, bool enabled) {
     buttons_[static_cast<std::size_t>(button)] = enabled;
+    constexpr std::array<const char*, 4> names = {"deal", "stay", "raise", "fold"};
+    log_.push_back(std::string(enabled ? "enable " : "disable ") +
+                   names[static_cast<std::size_t>(button)]);
 }
 
-void RecordingView::setStayCaption(std::string_view caption) { stayCaption_ = caption; }
+void RecordingView::setStayCaption(std::string_view caption) {
+    stayCaption_ = caption;
+    log_.push_back("caption " + stayCaption_);
+}
 
-void RecordingView::paintcards(const TableState&) { ++paintCount_; }
+void RecordingView::paintcards(const TableState&) {
+    ++paintCount_;
+    log_.push_back("paint");
+}
 
-void RecordingView::erasearea(Rect area) { erased_.push_back(area); }
+void RecordingView::erasearea(Rect area) {
+    erased_.push_back(area);
+    log_.push_back("erase " + std::to_string(area.left) + "," + std::to_string(area.top));
+}
 
 void RecordingView::showMessage(std::string_view text, std::string_view caption) {
     messages_.push_back({std::string(text), std::string(caption)});
+    log_.push_back("message " + std::string(text));
 }
 
 bool RecordingView::askYesNo(std::string_view text, std::string_view caption) {
     messages_.push_back({std::string(text), std::string(caption)});
+    log_.push_back("question " + std::string(text));
     return answer_;
 }
 

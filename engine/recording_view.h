@@ -44,6 +44,10 @@ public:
     int paintCount() const { return paintCount_; }
     const std::vector<Rect>& erased() const { return erased_; }
 
+    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint".
+    const std::vector<std::string>& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+
     // The answer every later question gets.
     void answerQuestionsWith(bool yes) { answer_ = yes; }
 
@@ -58,6 +62,7 @@ private:
     std::string stayCaption_ = "Check";
     std::vector<Message> messages_;
     std::vector<Rect> erased_;
+    std::vector<std::string> log_;
     int paintCount_ = 0;
     bool answer_ = true;
 };

@@ -20,17 +20,25 @@ inline constexpr SeatCode kFreak = 7;
 inline constexpr SeatCode kHuman = 8;
 inline constexpr int kSeatCount = 8;
 
-constexpr bool isSeatCode(SeatCode code) { return code >= 1 && code <= kSeatCount; }
-constexpr bool isComputer(SeatCode code) { return code >= kRobot && code <= kFreak; }
+constexpr bool isSeatCode(SeatCode code) {
+    return code >= 1 && code <= kSeatCount;
+}
+constexpr bool isComputer(SeatCode code) {
+    return code >= kRobot && code <= kFreak;
+}
 
 // The seat that plays after `code`.
-constexpr SeatCode seatAfter(SeatCode code) { return code == kRobot ? kHuman : code - 1; }
+constexpr SeatCode seatAfter(SeatCode code) {
+    return code == kRobot ? kHuman : code - 1;
+}
 // The seat that plays before `code`.
-constexpr SeatCode seatBefore(SeatCode code) { return code == kHuman ? kRobot : code + 1; }
+constexpr SeatCode seatBefore(SeatCode code) {
+    return code == kHuman ? kRobot : code + 1;
+}
 
 // Seats in table order: the human, then the computer players in the order they act.
-inline constexpr std::array<SeatCode, kSeatCount> kTableOrder = {kHuman,  kFreak,   kGeek,   kMaster,
-                                                                  kChamp,  kPinhead, kExpert, kRobot};
+inline constexpr std::array<SeatCode, kSeatCount> kTableOrder = {kHuman, kFreak,   kGeek,   kMaster,
+                                                                 kChamp, kPinhead, kExpert, kRobot};
 
 // The name shown beside each seat, without the colon of its label.
 constexpr std::string_view seatName(SeatCode code) {

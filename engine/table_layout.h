@@ -39,14 +39,22 @@ struct FanGeometry {
 
 constexpr FanGeometry fanOf(SeatCode seat) {
     switch (seat) {
-    case kHuman: return {{55, 351}, {35, 3}, {50, 340, 250, 460}};
-    case kFreak: return {{57, 85}, {15, 2}, {50, 85, 175, 190}};
-    case kGeek: return {{202, 85}, {15, 2}, {190, 85, 320, 190}};
-    case kMaster: return {{347, 85}, {15, 2}, {345, 85, 470, 190}};
-    case kChamp: return {{492, 85}, {15, 2}, {490, 85, 615, 190}};
-    case kPinhead: return {{637, 85}, {15, 2}, {635, 85, 760, 190}};
-    case kExpert: return {{612, 335}, {15, 2}, {605, 335, 730, 440}};
-    default: return {{445, 405}, {15, 2}, {430, 405, 565, 510}}; // Robot
+    case kHuman:
+        return {{55, 351}, {35, 3}, {50, 340, 250, 460}};
+    case kFreak:
+        return {{57, 85}, {15, 2}, {50, 85, 175, 190}};
+    case kGeek:
+        return {{202, 85}, {15, 2}, {190, 85, 320, 190}};
+    case kMaster:
+        return {{347, 85}, {15, 2}, {345, 85, 470, 190}};
+    case kChamp:
+        return {{492, 85}, {15, 2}, {490, 85, 615, 190}};
+    case kPinhead:
+        return {{637, 85}, {15, 2}, {635, 85, 760, 190}};
+    case kExpert:
+        return {{612, 335}, {15, 2}, {605, 335, 730, 440}};
+    default:
+        return {{445, 405}, {15, 2}, {430, 405, 565, 510}}; // Robot
     }
 }
 

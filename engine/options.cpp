@@ -1,0 +1,108 @@
+#include "engine/game.h"
+#include "engine/whole_number.h"
+
+#include <array>
+#include <string>
+
+namespace omaha {
+
+namespace {
+
+constexpr std::int32_t kLowestCash = 100;
+constexpr std::int32_t kHighestCash = 1'000'000;
+
+constexpr std::array<std::int32_t, 4> kLevelValues = {kAmateur, kExpertLevel, kMasterLevel,
+                                                      kGenius};
+
+} // namespace
+
+void Game::newGameCommand(std::string_view moneyText) {
+    reseed();
+    if (!view_.askYesNo("Are you sure?", "New game"))
+        return;
+    const auto cash = parseWholeNumber(moneyText);
+    if (!cash)
+        throw GameError("'" + std::string(moneyText) + "' is not a valid integer value");
+    // A game where nobody has chips could never be played.
+    if (*cash <= 0) {
+        view_.showMessage("the value is off limits", "");
+        return;
+    }
+    for (Seat& seat : table_.seats)
+        seat.cash = *cash;
+    table_.initialcash = *cash;
+    view_.showStatus(kHuman, "");
+    view_.showResult("");
+    for (Seat& seat : table_.seats)
+        seat.folded = seat.raised = false;
+    table_.street = kPreflop;
+    table_.outcount = 0;
+    view_.enableButton(TableButton::Deal, false);
+    view_.enableButton(TableButton::Stay, true);
+    view_.enableButton(TableButton::Raise, true);
+    view_.enableButton(TableButton::Fold, true);
+    view_.erasearea(kBoardArea);
+    clearComputerStatuses();
+    table_.blindmarker = kRobot;
+    table_.opener = kRobot;
+    dealNextHand();
+}
+
+std::optional<std::int32_t> Game::acceptCashAmount(std::string_view text) {
+    const auto amount = parseWholeNumber(text);
+    if (!amount) {
+        view_.showMessage("Invalid value", "");
+        return std::nullopt;
+    }
+    if (*amount < kLowestCash || *amount > kHighestCash) {
+        view_.showMessage("the value is off limits", "");
+        return std::nullopt;
+    }
+    return amount;
+}
+
+void Game::enterInitialCash(std::string_view text) {
+    const auto cash = acceptCashAmount(text);
+    if (!cash)
+        return;
+    table_.initialcash = *cash;
+    view_.showMessage("New initial cash value confirmation", "");
+    settings_.writeInt("Cash", "initial", *cash);
+    // The hand in progress goes on with the new cash; seats that were broke are back in play.
+    for (const SeatCode seat : kTableOrder)
+        setCash(seat, *cash);
+}
+
+void Game::enterTarget(std::string_view text) {
+    const auto target = acceptCashAmount(text);
+    if (!target)
+        return;
+    table_.untilcash = *target;
+    view_.showMessage("New until value confirmation", "");
+    settings_.writeInt("Cash", "until", *target);
+}
+
+void Game::changeBetLevel(int level) {
+    level = level < 1 ? 1 : (level > 5 ? 5 : level);
+    table_.smallbet = 2 * level;
+    table_.bigbet = 4 * level;
+    settings_.writeInt("Bet", "small", table_.smallbet);
+    settings_.writeInt("Bet", "big", table_.bigbet);
+}
+
+void Game::chooseCardBack(int item) {
+    if (item < 0 || item > kLastCardBack - kFirstCardBack)
+        return;
+    table_.cardback = kFirstCardBack + item;
+    paintcards();
+    settings_.writeInt("Card", "back", table_.cardback);
+}
+
+void Game::chooseLevel(int item) {
+    if (item < 0 || item >= static_cast<int>(kLevelValues.size()))
+        return;
+    table_.complevel = kLevelValues[static_cast<std::size_t>(item)];
+    settings_.writeInt("Levels", "comp", table_.complevel);
+}
+
+} // namespace omaha

@@ -1,0 +1,204 @@
+#include "table_fixture.h"
+
+#include <fstream>
+#include <random>
+
+namespace omaha::testing {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class GameFlowTest : public TableTest {
+protected:
+    void writeSettings(const std::string& text) { std::ofstream(game.settings().path()) << text; }
+    std::int32_t saved(const char* key) const { return game.settings().readInt("Cash", key, -1); }
+    Messages messageTexts() {
+        Messages texts;
+        for (const auto& message : view.takeMessages())
+            texts.push_back(message.text);
+        return texts;
+    }
+};
+
+TEST_F(GameFlowTest, FirstRunDealsWithExpertSmallAndRobotBigAndTheHumanToAct) {
+    game.startup();
+    EXPECT_EQ(t.seats[kExpert].cash, 1199);
+    EXPECT_EQ(t.seats[kRobot].cash, 1198);
+    EXPECT_EQ(view.status(kExpert), "small blind");
+    EXPECT_EQ(view.status(kRobot), "big blind");
+    EXPECT_TRUE(t.seats[kRobot].raised);
+    EXPECT_EQ(view.potText(), "3");
+    EXPECT_EQ(t.street, kPreflop);
+    EXPECT_EQ(t.tocall, 2);
+    EXPECT_EQ(view.stayCaption(), "Call");
+    EXPECT_FALSE(view.enabled(TableButton::Deal));
+    EXPECT_TRUE(view.enabled(TableButton::Stay));
+    EXPECT_TRUE(view.enabled(TableButton::Raise));
+    EXPECT_TRUE(view.enabled(TableButton::Fold));
+    EXPECT_TRUE(script.asked.empty());
+    EXPECT_EQ(view.paintCount(), 1);
+    // The echo of the values just read creates the file; the blinds are not in it yet.
+    EXPECT_EQ(saved("robot"), 1200);
+    EXPECT_EQ(saved("until"), 600);
+    EXPECT_TRUE(messageTexts().empty());
+}
+
+TEST_F(GameFlowTest, TheClockSeedsTheShuffle) {
+    game.startup();
+    const Hole first = t.seats[kHuman].hole;
+    ScratchFolder otherFolder;
+    RecordingView otherView;
+    Game again(otherView, SettingsFile(otherFolder.path() / "vellum.ini"), [] { return 12345u; });
+    again.scriptOpponents(&script);
+    again.startup();
+    EXPECT_EQ(again.table().seats[kHuman].hole, first);
+}
+
+TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
+    game.startup();
+    game.playerpasses();
+    const std::int32_t expertBefore = t.seats[kExpert].cash;
+    game.newgame();
+    EXPECT_EQ(saved("expert"), expertBefore);
+    EXPECT_EQ(game.settings().readInt("Background", "Color", -1), 0);
+    EXPECT_EQ(t.blindmarker, kHuman);
+    EXPECT_EQ(view.status(kRobot),
+              "Calls"); // Robot's small blind, then its answer to the human's big
+    EXPECT_EQ(t.seats[kHuman].cash, saved("player") - 2);
+    EXPECT_EQ(view.result(), "");
+    EXPECT_FALSE(view.enabled(TableButton::Deal));
+}
+
+TEST_F(GameFlowTest, DealWithTheHumanBrokeEndsTheGame) {
+    game.startup();
+    game.playerpasses();
+    t.seats[kHuman].cash = 0;
+    game.newgame();
+    EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
+    EXPECT_EQ(saved("player"), 0);
+    for (auto button :
+         {TableButton::Deal, TableButton::Stay, TableButton::Raise, TableButton::Fold})
+        EXPECT_FALSE(view.enabled(button));
+}
+
+TEST_F(GameFlowTest, DealWithEveryComputerBrokeWinsTheGame) {
+    game.startup();
+    game.playerpasses();
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        t.seats[seat].cash = seat == kGeek ? -4 : 0;
+    game.newgame();
+    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+    EXPECT_FALSE(view.enabled(TableButton::Deal));
+    EXPECT_FALSE(view.enabled(TableButton::Stay));
+}
+
+TEST_F(GameFlowTest, HandCanBeWonByFoldsDuringTheDeal) {
+    game.startup();
+    game.playerpasses();
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        script.folds[seat] = true;
+    game.newgame(); // the human has the big blind; everyone else folds to it
+    EXPECT_EQ(view.result(), "you win    ");
+    EXPECT_EQ(t.outcount, 7);
+    EXPECT_TRUE(view.enabled(TableButton::Deal));
+    EXPECT_FALSE(view.enabled(TableButton::Raise));
+    EXPECT_EQ(saved("player"), t.seats[kHuman].cash);
+}
+
+TEST_F(GameFlowTest, StartUpAfterALostGameEndsAndTheNextDealSaysSo) {
+    writeSettings("[Cash]\nplayer=0\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
+                  "robot=0\n");
+    game.startup();
+    EXPECT_EQ(t.outcount, 8);
+    game.playerpasses();
+    game.newgame();
+    EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
+
+    writeSettings("[Cash]\nplayer=500\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
+                  "robot=0\n");
+    game.startup();
+    game.playerpasses();
+    game.newgame();
+    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+}
+
+// Plays many hands with opponents that decide at random and a human who presses at random, and
+// checks that no chip is made or lost inside a hand and that every hand comes to an end.
+void playManyHands(Game& game, RecordingView& view, std::uint32_t seed, int hands) {
+    TableState& t = game.table();
+    std::mt19937 dice(seed);
+    int handsPlayed = 0;
+    auto chips = [&t] {
+        std::int64_t sum = 0;
+        for (const Seat& seat : t.seats)
+            sum += seat.cash;
+        return sum;
+    };
+    while (handsPlayed < hands) {
+        if (!view.enabled(TableButton::Deal) && !view.enabled(TableButton::Stay)) {
+            view.answerQuestionsWith(true);
+            game.newGameCommand(std::to_string(100 + dice() % 400));
+        } else if (view.enabled(TableButton::Deal)) {
+            game.newgame();
+        }
+        if (!view.enabled(TableButton::Stay))
+            continue;
+        ++handsPlayed;
+        const std::int64_t total = chips() + t.pot;
+        int presses = 0;
+        while (view.enabled(TableButton::Stay)) {
+            ASSERT_LT(++presses, 1000) << "hand " << handsPlayed << " never ends";
+            ASSERT_EQ(chips() + t.pot, total) << "hand " << handsPlayed;
+            const auto roll = dice() % 10;
+            if (roll < 6)
+                game.playerstays();
+            else if (roll < 9 && view.enabled(TableButton::Raise))
+                game.playerbets();
+            else if (roll == 9)
+                game.playerpasses();
+        }
+        // The pot has gone to the winners; a split loses at most the odd chips.
+        ASSERT_LE(chips(), total) << "hand " << handsPlayed;
+        ASSERT_GE(chips(), total - 7) << "hand " << handsPlayed;
+    }
+}
+
+class RandomOpponents final : public ScriptedOpponents {
+public:
+    explicit RandomOpponents(std::uint32_t seed) : dice_(seed) {}
+    bool calls(const TableState&, SeatCode) override { return dice_() % 5 != 0; }
+    std::int32_t raises(const TableState& table, SeatCode) override {
+        if (dice_() % 4 != 0)
+            return 0;
+        return table.street <= kFlop ? table.smallbet : table.bigbet;
+    }
+
+private:
+    std::mt19937 dice_;
+};
+
+TEST_F(GameFlowTest, ChipsAreKeptWithinEveryHandAndEveryHandEnds) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        RandomOpponents opponents(seed);
+        game.scriptOpponents(&opponents);
+        std::string cash;
+        for (const char* key : {"player", "freak", "geek", "master", "champ", "pinhead", "expert",
+                                "robot", "initial", "until"})
+            cash += std::string(key) + "=300\n";
+        writeSettings("[Cash]\n" + cash + "[Bet]\nsmall=" + std::to_string(2 * seed) +
+                      "\nbig=" + std::to_string(4 * seed) + "\n");
+        game.startup();
+        playManyHands(game, view, seed, 400);
+        game.scriptOpponents(&script);
+    }
+}
+
+TEST_F(GameFlowTest, RealOpponentsPlayWholeHandsToo) {
+    game.scriptOpponents(nullptr);
+    writeSettings("[Cash]\nuntil=200\ninitial=200\n");
+    game.startup();
+    playManyHands(game, view, 99, 60);
+}
+
+} // namespace
+} // namespace omaha::testing

@@ -1,0 +1,180 @@
+#include "table_fixture.h"
+
+namespace omaha::testing {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class HandEndTest : public TableTest {
+protected:
+    void SetUp() override {
+        handOn(kShowdown, 25);
+        t.board = board("2c 7d 9h Js Kc");
+        t.seats[kHuman].hole = hole("Ah Ad 3c 4d");  // one pair of aces
+        t.seats[kFreak].hole = hole("As Ac 3d 4h");  // the same pair of aces
+        t.seats[kGeek].hole = hole("Qh Qd 5c 6d");   // one pair of queens
+        t.seats[kMaster].hole = hole("3h 4s 5d 6h"); // king high
+        t.seats[kChamp].hole = hole("8c 8d 5h 6s");  // one pair of eights
+    }
+
+    Messages messageTexts() {
+        Messages texts;
+        for (const auto& message : view.takeMessages())
+            texts.push_back(message.text);
+        return texts;
+    }
+};
+
+TEST_F(HandEndTest, TiedPotIsSplitAndTheOddChipIsLost) {
+    onlyInHand({kHuman, kFreak, kGeek});
+    game.showdown();
+    EXPECT_EQ(view.result(), "You , Freak win");
+    EXPECT_EQ(t.seats[kHuman].cash, 1212);
+    EXPECT_EQ(t.seats[kFreak].cash, 1212);
+    EXPECT_EQ(t.seats[kGeek].cash, 1200);
+    EXPECT_EQ(t.pot, 25); // the pot keeps its value until the next deal
+    EXPECT_EQ(view.status(kHuman), "One pair Aces");
+    EXPECT_EQ(view.status(kGeek), "One pair Queens");
+    EXPECT_EQ(view.status(kMaster), ""); // folded seats are not named
+    EXPECT_TRUE(view.yellow(kHuman));
+    EXPECT_TRUE(view.yellow(kFreak));
+    EXPECT_FALSE(view.yellow(kGeek));
+    EXPECT_EQ(view.cashText(kFreak), "1212");
+    EXPECT_TRUE(view.enabled(TableButton::Deal));
+    EXPECT_FALSE(view.enabled(TableButton::Stay));
+}
+
+TEST_F(HandEndTest, ThreeWayTieSharesAHundredAsThirtyThreeEach) {
+    t.board = board("Tc Jd Qh 2s 3c");
+    t.seats[kHuman].hole = hole("8h 8s 6c 6d");
+    t.seats[kFreak].hole = hole("Ah Kd 4c 5d");
+    t.seats[kChamp].hole = hole("Ad Kh 4d 5h");
+    t.seats[kRobot].hole = hole("As Ks 4h 5s");
+    t.pot = 100;
+    onlyInHand({kHuman, kFreak, kChamp, kRobot});
+    game.showdown();
+    EXPECT_EQ(view.result(), "Freak , Champ , Robot win");
+    for (SeatCode seat : {kFreak, kChamp, kRobot}) {
+        EXPECT_EQ(t.seats[seat].cash, 1233);
+        EXPECT_EQ(view.status(seat), "Straight Ace High");
+    }
+}
+
+TEST_F(HandEndTest, SingleWinnerWording) {
+    onlyInHand({kGeek, kMaster, kChamp});
+    game.showdown();
+    EXPECT_EQ(view.result(), "Geek wins");
+    EXPECT_EQ(t.seats[kGeek].cash, 1225);
+
+    SetUp();
+    onlyInHand({kHuman, kGeek});
+    game.showdown();
+    EXPECT_EQ(view.result(), "You win");
+}
+
+TEST_F(HandEndTest, SeatWithNoCashLeftTakesNoPart) {
+    t.seats[kFreak].cash = 0;
+    onlyInHand({kFreak, kGeek, kMaster});
+    game.showdown();
+    EXPECT_EQ(view.status(kFreak), "");
+    EXPECT_EQ(view.result(), "Geek wins");
+    EXPECT_EQ(t.seats[kFreak].cash, 0);
+}
+
+TEST_F(HandEndTest, UnfoldedSeatsAreComparedEvenWhenAllAreOutOfCash) {
+    t.seats[kFreak].cash = 0;
+    t.seats[kMaster].cash = -2;
+    onlyInHand({kFreak, kMaster});
+    game.showdown();
+    EXPECT_EQ(view.result(), "Freak wins");
+    EXPECT_EQ(t.seats[kFreak].cash, 25);
+    EXPECT_EQ(t.seats[kChamp].cash, 1200);
+}
+
+TEST_F(HandEndTest, WithEverySeatFoldedChampsStandInValueTakesThePot) {
+    onlyInHand({});
+    t.outcount = 6;
+    game.showdown();
+    EXPECT_EQ(view.result(), "Champ wins");
+    EXPECT_EQ(t.seats[kChamp].cash, 1225);
+}
+
+TEST_F(HandEndTest, PotIsPaidOnlyOncePerHand) {
+    onlyInHand({kHuman, kGeek});
+    game.showdown();
+    game.showdown();
+    EXPECT_EQ(view.result(), "You win");
+    EXPECT_EQ(t.seats[kHuman].cash, 1225);
+
+    SetUp();
+    onlyInHand({kHuman, kGeek});
+    t.outcount = 7;
+    game.showdown();
+    EXPECT_EQ(view.result(), "You win");
+    EXPECT_EQ(t.seats[kHuman].cash, 1200);
+}
+
+TEST_F(HandEndTest, ReachingTheTargetExactlyWinsTheGame) {
+    t.seats[kHuman].cash = 1800 - 25;
+    onlyInHand({kHuman, kGeek});
+    game.showdown();
+    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+    EXPECT_FALSE(view.enabled(TableButton::Deal));
+
+    SetUp();
+    t.seats[kHuman].cash = 1800 - 26;
+    onlyInHand({kHuman, kGeek});
+    game.showdown();
+    EXPECT_TRUE(messageTexts().empty());
+    EXPECT_TRUE(view.enabled(TableButton::Deal));
+}
+
+TEST_F(HandEndTest, EverySeatAtTheTargetGetsItsOwnBoxInTableOrder) {
+    t.seats[kHuman].cash = 1790;
+    t.seats[kFreak].cash = 1790;
+    t.seats[kRobot].cash = 5000; // already past the target, though folded
+    onlyInHand({kHuman, kFreak});
+    game.showdown();
+    EXPECT_EQ(messageTexts(), (Messages{"You win!", "Freak wins", "Robot wins"}));
+}
+
+TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNames) {
+    onlyInHand({kMaster});
+    t.street = kShowdown;
+    game.showdown();
+    EXPECT_TRUE(t.hidecards);
+    for (const SeatCode seat : kTableOrder)
+        EXPECT_EQ(view.status(seat), "") << seat;
+    EXPECT_EQ(view.result(), "Master wins");
+    EXPECT_EQ(t.seats[kMaster].cash, 1225);
+}
+
+TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
+    t.pot = 40;
+    t.seats[kPinhead].cash = 0;
+    t.seats[kGeek].folded = true;
+    game.foldwin();
+    EXPECT_EQ(view.result(), "you win    ");
+    EXPECT_EQ(t.seats[kHuman].cash, 1240);
+    EXPECT_EQ(view.cashText(kHuman), "1240");
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
+        EXPECT_EQ(view.status(seat), seat == kPinhead ? "" : "Folds") << seat;
+        EXPECT_EQ(t.seats[seat].folded, seat != kPinhead) << seat;
+    }
+    EXPECT_EQ(view.erased().size(), 6u);
+    EXPECT_TRUE(view.enabled(TableButton::Deal));
+    EXPECT_FALSE(view.enabled(TableButton::Raise));
+    EXPECT_EQ(game.settings().readInt("Cash", "player", 0), 1240);
+    EXPECT_EQ(game.settings().readInt("Cash", "pinhead", 1200), 0);
+    EXPECT_TRUE(messageTexts().empty());
+
+    SetUp();
+    t.seats[kHuman].cash = 1790;
+    t.pot = 10;
+    game.foldwin();
+    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+    EXPECT_FALSE(view.enabled(TableButton::Deal));
+}
+
+} // namespace
+} // namespace omaha::testing

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "engine/game.h"
+#include "engine/recording_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace omaha::testing {
+
+// A settings file in a folder of its own, removed with the test.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        // Memory-backed where the machine has it: the game syncs the settings file at every write.
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "omaha-test-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Computer players that do what the test tells them: by default they call every bet and check.
+class Script final : public ScriptedOpponents {
+public:
+    bool calls(const TableState&, SeatCode seat) override {
+        asked.push_back(seat);
+        return !folds.contains(seat);
+    }
+    std::int32_t raises(const TableState& table, SeatCode seat) override {
+        turns.push_back(seat);
+        const auto it = raiseOn.find(seat);
+        if (it == raiseOn.end() || it->second != table.street)
+            return 0;
+        return table.street <= kFlop ? table.smallbet : table.bigbet;
+    }
+
+    std::map<SeatCode, bool> folds;           // seats that fold whenever they must answer a bet
+    std::map<SeatCode, std::int32_t> raiseOn; // seat -> the street on which it raises in its turn
+    std::vector<SeatCode> asked;              // seats asked to call, in order
+    std::vector<SeatCode> turns;              // seats that took a check-or-raise turn, in order
+};
+
+// Cards written as on the table's edge, "Ah Td 2c".
+inline std::vector<Card> cards(const std::string& text) {
+    const std::string ranks = "23456789TJQKA";
+    const std::string suits = "cdhs";
+    std::vector<Card> result;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
+        result.push_back(Card{static_cast<std::int32_t>(suits.find(text[i + 1])),
+                              static_cast<std::int32_t>(ranks.find(text[i]))});
+    return result;
+}
+
+inline Hole hole(const std::string& text) {
+    const auto c = cards(text);
+    return {c[0], c[1], c[2], c[3]};
+}
+
+inline Board board(const std::string& text) {
+    const auto c = cards(text);
+    return {c[0], c[1], c[2], c[3], c[4]};
+}
+
+class TableTest : public ::testing::Test {
+protected:
+    TableTest() { game.scriptOpponents(&script); }
+
+    // A table between hands: every seat with `cash`, the default bets and target.
+    void seatEveryone(std::int32_t cash = 1200) {
+        for (Seat& seat : t.seats)
+            seat = Seat{cash, {}, false, false};
+        t.smallbet = 2;
+        t.bigbet = 4;
+        t.initialcash = 1200;
+        t.untilcash = 600;
+        t.complevel = kAmateur;
+        t.cardback = kFirstCardBack;
+    }
+
+    // A hand in progress on `street` with the given pot, nobody out and no bet pending.
+    void handOn(std::int32_t street, std::int32_t pot = 100, SeatCode opener = kHuman) {
+        seatEveryone();
+        game.builddeck();
+        game.dealhand();
+        t.street = street;
+        t.pot = pot;
+        t.opener = opener;
+        t.outcount = 0;
+        t.tocall = 0;
+    }
+
+    // Only `inHand` stay in: the others have folded. Everyone else's cards are dealt but unused.
+    void onlyInHand(std::initializer_list<SeatCode> inHand) {
+        t.outcount = 0;
+        for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
+            t.seats[seat].folded = std::find(inHand.begin(), inHand.end(), seat) == inHand.end();
+            t.outcount += t.seats[seat].folded ? 1 : 0;
+        }
+        t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
+    }
+
+    std::int32_t chipsOnTable() const {
+        std::int64_t sum = t.pot;
+        for (const Seat& seat : t.seats)
+            sum += seat.cash;
+        return static_cast<std::int32_t>(sum);
+    }
+
+    bool logged(const std::string& entry) const {
+        return std::find(view.log().begin(), view.log().end(), entry) != view.log().end();
+    }
+
+    ScratchFolder folder;
+    RecordingView view;
+    Script script;
+    Game game{view, SettingsFile(folder.path() / "vellum.ini"), [] { return 12345u; }};
+    TableState& t = game.table();
+};
+
+} // namespace omaha::testing

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/recording_view.h"
+#include "engine/table_state.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace omaha {
+
+// One line of `omaha-sim play` output: what was pressed and everything the table then shows.
+// Seat arrays run in table order, the human first.
+std::string eventJson(std::string_view event, const TableState& table, const RecordingView& view,
+                      const std::vector<RecordingView::Message>& messages);
+
+// A card as two characters, rank then suit: "Ah", "Td", "2c".
+std::string cardText(Card card);
+
+} // namespace omaha
