@@ -5,7 +5,9 @@ namespace omaha {
 PaintList cardsToPaint(const TableState& table) {
     PaintList list;
     const int back = safeCardBack(table.cardback);
-    const bool facesUp = table.street == kShowdown && !table.hidecards;
+    // Worked out afresh, so that a repaint at any moment draws what the game last drew.
+    const bool hidecards = computeHidecards(table);
+    const bool facesUp = table.street == kShowdown && !hidecards;
     for (int i = 0; i < kHoleCards; ++i) {
         for (const SeatCode seat : kTableOrder) {
             const Seat& s = table.seats[seat];
@@ -23,7 +25,7 @@ PaintList cardsToPaint(const TableState& table) {
         shown = 3;
     else if (table.street == kTurn)
         shown = 4;
-    else if (!table.hidecards && (table.street == kRiver || table.street == kShowdown))
+    else if (!hidecards && (table.street == kRiver || table.street == kShowdown))
         shown = 5;
     for (int k = 0; k < shown; ++k)
         list.add({table.board[static_cast<std::size_t>(k)].index(),

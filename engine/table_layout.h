@@ -97,7 +97,7 @@ constexpr int safeCardBack(std::int32_t cardback) {
     return cardback >= kFirstCardBack && cardback <= kLastCardBack ? cardback : kFirstCardBack;
 }
 
-// Everything that painting the cards draws for this table, with `hidecards` as the table holds it.
+// Everything that painting the cards draws for this table.
 PaintList cardsToPaint(const TableState& table);
 
 } // namespace omaha
