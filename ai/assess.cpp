@@ -1,1 +1,111 @@
-// to be written
+#include "ai/assess.h"
+
+#include "ai/simdeck.h"
+#include "engine/table_state.h"
+#include "eval/omaha_hand.h"
+
+#include <cstddef>
+
+namespace omaha {
+
+namespace {
+
+constexpr int kSimOpponents = 6;
+// Each simulated opponent takes seven consecutive cards of the simulation deck: two hole cards,
+// then five community cards of its own.
+constexpr std::size_t kOpponentSpan = 7;
+// The player's own unseen community cards come from the end of the simulation deck.
+constexpr std::size_t kSimFlop = 48;
+constexpr std::size_t kSimTurn = 50;
+constexpr std::size_t kSimRiver = 51;
+
+// Won samples count this much at each level, so that every level ends near 100 at most. Zero
+// marks a level the estimate does not know.
+constexpr std::int32_t wonsamplescale(std::int32_t complevel) {
+    switch (complevel) {
+    case kAmateur:
+        return 5;
+    case kExpertLevel:
+        return 4;
+    case kMasterLevel:
+        return 3;
+    case kGenius:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+// How many of the real community cards are face up, and so shared by every simulated opponent.
+constexpr std::size_t knowncards(std::int32_t street) {
+    if (street <= kPreflop) {
+        return 0;
+    }
+    if (street == kFlop) {
+        return 3;
+    }
+    if (street == kTurn) {
+        return 4;
+    }
+    return kBoardCards;
+}
+
+// The player's own board in this sample: the hand's real cards, with those not yet shown replaced
+// from the simulation deck. Pre-flop only the flop is replaced: the real turn and river stay.
+Board ownboard(const Board& board, std::int32_t street, const Deck& simdeck) {
+    Board own = board;
+    if (street <= kPreflop) {
+        own[0] = simdeck[kSimFlop];
+        own[1] = simdeck[kSimFlop + 1];
+        own[2] = simdeck[kSimFlop + 2];
+    } else if (street == kFlop) {
+        own[3] = simdeck[kSimTurn];
+        own[4] = simdeck[kSimRiver];
+    } else if (street == kTurn) {
+        own[4] = simdeck[kSimRiver];
+    }
+    return own;
+}
+
+// Whether the player's hand, of value `own`, beats every simulated opponent of this sample. Only
+// categories count, and a tie goes to the player. The first opponent that wins decides the sample,
+// so the rest need no evaluation.
+bool beatssix(std::int32_t own, const Board& board, std::size_t known, const Deck& simdeck) {
+    for (int opponent = 0; opponent < kSimOpponents; ++opponent) {
+        const std::size_t base = kOpponentSpan * static_cast<std::size_t>(opponent);
+        Board theirs{};
+        for (std::size_t k = 0; k < kBoardCards; ++k) {
+            theirs[k] = k < known ? board[k] : simdeck[base + 2 + k];
+        }
+        if (bestpair(simdeck[base], simdeck[base + 1], theirs).category > own) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::int32_t assess(const Hole& workhand, const Board& board, std::int32_t street,
+                    std::int32_t complevel, std::int32_t previous, Random31& random) noexcept {
+    // An unknown level, which only a hand-edited settings file can give, would otherwise run an
+    // arbitrary number of samples for nothing, and a large one would freeze the game.
+    const std::int32_t scale = wonsamplescale(complevel);
+    if (scale == 0) {
+        return previous;
+    }
+
+    const std::size_t known = knowncards(street);
+    Deck simdeck = freshsimdeck();
+    std::int32_t won = 0;
+    for (std::int32_t sample = 0; sample <= complevel; ++sample) {
+        shufflesimdeck(simdeck, random);
+        const std::int32_t own = besthand(workhand, ownboard(board, street, simdeck)).category;
+        if (beatssix(own, board, known, simdeck)) {
+            ++won;
+        }
+    }
+    return won * scale;
+}
+
+} // namespace omaha

@@ -17,10 +17,15 @@ struct OpponentMind {
     bool willcall = false;
 };
 
-// Whether `seat` calls the pending bet; sets mind.willcall.
+// Both decisions estimate the seat's strength afresh, look its chance up by street, and settle
+// the matter with one draw of the table's random source, made after all of the estimate's draws.
+
+// Whether `seat` calls the pending bet; sets mind.willcall. It never looks at the amount to call:
+// whether the seat's cash covers it is for the caller to decide.
 bool decidecall(OpponentMind& mind, TableState& table, SeatCode seat);
 
-// The raise `seat` makes in its turn, 0 for a check.
+// The raise `seat` makes in its turn, 0 for a check: the small bet on the first two streets and
+// the big bet on the last two.
 std::int32_t decideraise(OpponentMind& mind, TableState& table, SeatCode seat);
 
 } // namespace omaha
