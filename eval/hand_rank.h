@@ -12,7 +12,8 @@ namespace omaha {
 // inside it only the few cards the kicker counts matter.
 struct HandRank {
     std::int32_t category = 0; // hand class plus its deciding rank, e.g. 112 for a pair of aces
-    std::int32_t kicker = 0;   // tie-break inside the category, 0 to 127
+    std::int32_t kicker = 0;   // tie-break inside the category: 0 to 127, or up to 138 for a
+                               // flush of repeated cards
 
     // Chooses among one player's own combinations.
     constexpr std::int32_t selectionScore() const { return 40 * category + kicker; }

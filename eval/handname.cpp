@@ -1,1 +1,103 @@
-// to be written
+#include "eval/hand_rank.h"
+
+#include <array>
+#include <string_view>
+
+namespace omaha {
+
+namespace {
+
+using Names = std::array<std::string_view, 13>;
+
+// One table per hand class, indexed by the class's deciding rank (0 for a two up to 12 for an
+// ace); the full texts are written out so that each is a static string the caller may keep.
+// High card: the top card alone, "Four" at the lowest since a hand's top is at least a four.
+constexpr Names kHighCard = {"",     "",    "Four", "Five",  "Six",  "Seven", "Eight",
+                             "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
+constexpr Names kOnePair = {
+    "One pair Twos",   "One pair Threes", "One pair Fours", "One pair Fives", "One pair Sixes",
+    "One pair Sevens", "One pair Eights", "One pair Nines", "One pair Tens",  "One pair Jacks",
+    "One pair Queens", "One pair Kings",  "One pair Aces"};
+// Named after the higher pair, which cannot be a two.
+constexpr Names kTwoPairs = {"",
+                             "Two pairs Threes",
+                             "Two pairs Fours",
+                             "Two pairs Fives",
+                             "Two pairs Sixes",
+                             "Two pairs Sevens",
+                             "Two pairs Eights",
+                             "Two pairs Nines",
+                             "Two pairs Tens",
+                             "Two pairs Jacks",
+                             "Two pairs Queens",
+                             "Two pairs Kings",
+                             "Two pairs Aces"};
+constexpr Names kThree = {"Three Twos",  "Three Threes", "Three Fours",  "Three Fives",
+                          "Three Sixes", "Three Sevens", "Three Eights", "Three Nines",
+                          "Three Tens",  "Three Jacks",  "Three Queens", "Three Kings",
+                          "Three Aces"};
+// Named after the top card; the lowest straight is ace-to-five.
+constexpr Names kStraight = {"",
+                             "",
+                             "",
+                             "Straight Five High",
+                             "Straight Six High",
+                             "Straight Seven High",
+                             "Straight Eight High",
+                             "Straight Nine High",
+                             "Straight Ten High",
+                             "Straight Jack High",
+                             "Straight Queen High",
+                             "Straight King High",
+                             "Straight Ace High"};
+// A flush's top card is at least a six (a lower one would need repeated cards).
+constexpr Names kFlush = {"",
+                          "",
+                          "",
+                          "",
+                          "Flush Six High",
+                          "Flush Seven High",
+                          "Flush Eight High",
+                          "Flush Nine High",
+                          "Flush Ten High",
+                          "Flush Jack High",
+                          "Flush Queen High",
+                          "Flush King High",
+                          "Flush Ace High"};
+constexpr Names kFullHouse = {"Full house Twos",   "Full house Threes", "Full house Fours",
+                              "Full house Fives",  "Full house Sixes",  "Full house Sevens",
+                              "Full house Eights", "Full house Nines",  "Full house Tens",
+                              "Full house Jacks",  "Full house Queens", "Full house Kings",
+                              "Full house Aces"};
+constexpr Names kFour = {"Four Twos",   "Four Threes", "Four Fours", "Four Fives", "Four Sixes",
+                         "Four Sevens", "Four Eights", "Four Nines", "Four Tens",  "Four Jacks",
+                         "Four Queens", "Four Kings",  "Four Aces"};
+
+// The class whose categories run from `base` to `base` + 12.
+struct NamedClass {
+    std::int32_t base;
+    const Names* names;
+};
+
+constexpr std::array<NamedClass, 8> kClasses = {{{0, &kHighCard},
+                                                 {100, &kOnePair},
+                                                 {200, &kTwoPairs},
+                                                 {300, &kThree},
+                                                 {400, &kStraight},
+                                                 {450, &kFlush},
+                                                 {500, &kFullHouse},
+                                                 {800, &kFour}}};
+
+} // namespace
+
+std::string_view handname(std::int32_t category) noexcept {
+    if (category == 1000)
+        return "Straight flush";
+    for (const NamedClass& named : kClasses) {
+        if (category >= named.base && category <= named.base + 12)
+            return (*named.names)[static_cast<std::size_t>(category - named.base)];
+    }
+    return {};
+}
+
+} // namespace omaha

@@ -1,1 +1,10 @@
-// to be written
+#include "eval/hand_rank.h"
+#include "eval/rank_table.h"
+
+namespace omaha {
+
+HandRank rankfive(const FiveCards& cards) noexcept {
+    return RankTable::instance().rankOf(cards);
+}
+
+} // namespace omaha

@@ -1,9 +1,100 @@
+#include "eval/hand_rank.h"
+#include "eval/omaha_hand.h"
+#include "tools/card_text.h"
 #include "tools/commands.h"
 
+#include <array>
 #include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
 
 namespace omaha {
 
-int runEvalCommand(std::istream&, std::ostream&) { return 1; } // to be written
+namespace {
+
+// Most cards a line can hold; words beyond it are only counted.
+constexpr std::size_t kMaxCards = 9;
+
+struct ReadLine {
+    std::array<Card, kMaxCards> cards{};
+    std::size_t count = 0;
+    std::string error; // empty when every word was a card
+};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Keeps an error line short whatever the input held.
+std::string shortened(std::string_view word) {
+    constexpr std::size_t kLongest = 12;
+    return word.size() <= kLongest ? std::string(word)
+                                   : std::string(word.substr(0, kLongest)) + "...";
+}
+
+ReadLine readCards(std::string_view line) {
+    ReadLine read;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        if (isBlank(line[pos])) {
+            ++pos;
+            continue;
+        }
+        std::size_t end = pos;
+        while (end < line.size() && !isBlank(line[end]))
+            ++end;
+        const std::string_view word = line.substr(pos, end - pos);
+        pos = end;
+        const std::optional<Card> card = parseCard(word);
+        if (!card) {
+            if (read.error.empty())
+                read.error = "not a card: '" + shortened(word) + "'";
+        } else if (read.count < kMaxCards) {
+            read.cards[read.count] = *card;
+        }
+        ++read.count;
+    }
+    return read;
+}
+
+HandRank evaluate(const ReadLine& read) {
+    const auto& c = read.cards;
+    if (read.count == 5)
+        return rankfive({c[0], c[1], c[2], c[3], c[4]});
+    if (read.count == 7)
+        return bestpair(c[0], c[1], {c[2], c[3], c[4], c[5], c[6]});
+    return besthand({c[0], c[1], c[2], c[3]}, {c[4], c[5], c[6], c[7], c[8]});
+}
+
+} // namespace
+
+int runEvalCommand(std::istream& in, std::ostream& out) {
+    int status = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        const ReadLine read = readCards(line);
+        if (read.count == 0 && read.error.empty())
+            continue; // an empty line
+        if (!read.error.empty()) {
+            out << "error: " << read.error << '\n';
+            status = 1;
+            continue;
+        }
+        if (read.count != 5 && read.count != 7 && read.count != 9) {
+            out << "error: " << read.count << (read.count == 1 ? " card" : " cards")
+                << " on the line; expected 5, 7 or 9\n";
+            status = 1;
+            continue;
+        }
+        const HandRank rank = evaluate(read);
+        out << rank.category << ' ' << rank.kicker;
+        if (const std::string_view name = handname(rank.category); !name.empty())
+            out << ' ' << name;
+        out << '\n';
+    }
+    return status;
+}
 
 } // namespace omaha

@@ -1,5 +1,7 @@
 #include "tools/event_json.h"
 
+#include "tools/card_text.h"
+
 #include <cstdio>
 
 namespace omaha {
@@ -51,14 +53,6 @@ const char* boolText(bool value) {
 }
 
 } // namespace
-
-std::string cardText(Card card) {
-    constexpr std::string_view ranks = "23456789TJQKA";
-    constexpr std::string_view suits = "cdhs";
-    if (card.rank < 0 || card.rank > 12 || card.suit < 0 || card.suit > 3)
-        return "??";
-    return {ranks[static_cast<std::size_t>(card.rank)], suits[static_cast<std::size_t>(card.suit)]};
-}
 
 std::string eventJson(std::string_view event, const TableState& table, const RecordingView& view,
                       const std::vector<RecordingView::Message>& messages) {

@@ -14,7 +14,4 @@ namespace omaha {
 std::string eventJson(std::string_view event, const TableState& table, const RecordingView& view,
                       const std::vector<RecordingView::Message>& messages);
 
-// A card as two characters, rank then suit: "Ah", "Td", "2c".
-std::string cardText(Card card);
-
 } // namespace omaha
