@@ -31,6 +31,8 @@ void Game::newGameCommand(std::string_view moneyText) {
     for (Seat& seat : table_.seats)
         seat.cash = *cash;
     table_.initialcash = *cash;
+    // Last game's winners are no longer marked.
+    whitenStatuses();
     view_.showStatus(kHuman, "");
     view_.showResult("");
     for (Seat& seat : table_.seats)
