@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace omaha {
+
+// The card image list: 56 opaque pictures of 71 x 96 table pixels, drawn without a mask. Image
+// 13 * suit + rank is that card's face, images 52 to 55 the backs Denum, Cloth, Rock, Leather.
+// The pictures are made for one device pixel ratio, so that they stay sharp on dense screens.
+class CardArtwork {
+public:
+    static constexpr int kImageCount = 56;
+
+    // Faces come from the SVG deck at `deckPath`; where it is missing or unreadable, the game
+    // draws plain faces of its own.
+    CardArtwork(qreal ratio, const QString& deckPath);
+    CardArtwork(const CardArtwork&) = delete;
+    CardArtwork& operator=(const CardArtwork&) = delete;
+
+    // Any number outside the list, as a hand-edited settings file might hold, gives the first
+    // back, so drawing never reads outside the list.
+    const QImage& image(int index) const;
+
+    qreal ratio() const { return ratio_; }
+    bool facesFromDeck() const { return facesFromDeck_; }
+
+    // The standard deck of the system's card-game data, or an empty path when it is missing.
+    static QString standardDeckPath();
+
+    // One artwork per device pixel ratio, made from the standard deck when first asked for and
+    // kept while anyone uses it, so that several windows share the rendering work.
+    static std::shared_ptr<const CardArtwork> shared(qreal ratio);
+
+private:
+    qreal ratio_;
+    bool facesFromDeck_ = false;
+    std::vector<QImage> images_;
+};
+
+} // namespace omaha

@@ -1,0 +1,260 @@
+#include "ui/options_panel.h"
+
+#include "engine/game.h"
+#include "ui/bevel_panel.h"
+#include "ui/fonts.h"
+#include "ui/gradient_button.h"
+#include "ui/guarded_call.h"
+#include "ui/options_radio_group.h"
+#include "ui/options_up_down.h"
+
+#include <array>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace omaha {
+
+namespace {
+
+const QColor kPanelGreen(169, 230, 164);
+// The light edge colour of raised and sunken 3-D parts, a light grey.
+const QColor kLightEdge(227, 227, 227);
+const QColor kButtonFace(240, 240, 240);
+const QColor kRaisedHighlight(255, 255, 255);
+const QColor kRaisedShadow(128, 128, 128);
+
+constexpr int kLowestBetLevel = 1;
+constexpr int kHighestBetLevel = 5;
+
+// The AI levels in the order of their items.
+constexpr std::array<std::int32_t, 4> kLevelValues = {kAmateur, kExpertLevel, kMasterLevel,
+                                                      kGenius};
+
+// The betting level whose sizes the table holds: small bet 2 L and big bet 4 L. Sizes that
+// belong to no level, as an edited settings file may give, count as the lowest level.
+int betLevelOf(const TableState& table) {
+    for (int level = kLowestBetLevel; level <= kHighestBetLevel; ++level)
+        if (table.smallbet == 2 * level && table.bigbet == 4 * level)
+            return level;
+    return kLowestBetLevel;
+}
+
+// The AI level item showing `complevel`, or -1 for a number that no item stands for.
+int levelItemOf(std::int32_t complevel) {
+    for (std::size_t item = 0; item < kLevelValues.size(); ++item)
+        if (kLevelValues[item] == complevel)
+            return static_cast<int>(item);
+    return -1;
+}
+
+QWidget* sunkenPanel(const char* objectName, const QRect& geometry, QWidget* parent) {
+    auto* panel = new BevelPanel(kLightEdge, parent);
+    panel->setObjectName(QLatin1String(objectName));
+    // The style shades the frames of fields, radio buttons and arrows from the colour behind
+    // them: grey here, not the panel's green.
+    QPalette grey = panel->palette();
+    grey.setColor(QPalette::Window, kLightEdge);
+    panel->setPalette(grey);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* addLabel(const QString& text, QPoint at, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* addEditField(const char* objectName, const QRect& geometry, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(objectName));
+    field->setGeometry(geometry);
+    return field;
+}
+
+GradientButton* addButton(const char* objectName, const QString& caption, const QRect& geometry,
+                          QWidget* parent) {
+    auto* button = new GradientButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setGeometry(geometry);
+    return button;
+}
+
+OptionsRadioGroup* addRadioGroup(const char* objectName, const QStringList& items,
+                                 QWidget* parent) {
+    auto* group = new OptionsRadioGroup(items, parent);
+    group->setObjectName(QLatin1String(objectName));
+    group->setGeometry(16, 40, 89, 113);
+    // The first item is selected until start-up shows the stored choice.
+    group->setItemIndex(0);
+    return group;
+}
+
+// Black text on light fields, whatever colours the desktop or the black table would hand down.
+QPalette panelPalette(QPalette palette) {
+    palette.setColor(QPalette::Window, kPanelGreen);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Button, kButtonFace);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    return palette;
+}
+
+} // namespace
+
+OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+    setObjectName(QStringLiteral("Panel1"));
+    setGeometry(192, 72, 409, 361);
+    setFont(verdanaFont(11, false));
+    setPalette(panelPalette(palette()));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    buildCashPanel();
+    buildLevelPanel();
+    buildBetPanel();
+    buildCardBackPanel();
+    auto* ok = addButton("dxButton3", QStringLiteral("Ok"), {168, 312, 73, 33}, this);
+    connect(ok, &QPushButton::clicked, this, &OptionsPanel::CloseClick);
+
+    hide();
+}
+
+void OptionsPanel::buildCashPanel() {
+    QWidget* panel = sunkenPanel("Panel3", {24, 16, 361, 105}, this);
+    addLabel(QStringLiteral("Initial cash"), {40, 16}, panel);
+    money_ = addEditField("money", {136, 16, 73, 21}, panel);
+    money_->setText(QStringLiteral("1200"));
+    auto* enterCash = addButton("dxButton1", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
+    connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterClick);
+
+    addLabel(QStringLiteral("Play until "), {40, 56}, panel);
+    addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
+    until_ = addEditField("until", {136, 64, 73, 21}, panel);
+    until_->setText(QStringLiteral("1000"));
+    auto* enterTarget = addButton("dxButton2", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
+    connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::unenterClick);
+}
+
+void OptionsPanel::buildLevelPanel() {
+    QWidget* panel = sunkenPanel("Panel2", {24, 120, 121, 177}, this);
+    addLabel(QStringLiteral("AI level"), {32, 16}, panel);
+    Levels_ = addRadioGroup("Levels",
+                            {QStringLiteral("Amateur"), QStringLiteral("Expert"),
+                             QStringLiteral("Master"), QStringLiteral("Genius")},
+                            panel);
+    connect(Levels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::LevelsClick);
+}
+
+void OptionsPanel::buildBetPanel() {
+    QWidget* panel = sunkenPanel("Panel4", {144, 120, 121, 177}, this);
+    addLabel(QStringLiteral("Betting limits"), {24, 16}, panel);
+    // A groove under the heading, running from edge to edge of the panel.
+    sunkenPanel("Panel7", {0, 41, 137, 7}, panel);
+
+    addLabel(QStringLiteral("Small bet:"), {24, 72}, panel);
+    addLabel(QStringLiteral("$"), {89, 72}, panel);
+    Label3_ = addLabel(QStringLiteral("2"), {96, 72}, panel);
+    Label3_->setObjectName(QStringLiteral("Label3"));
+
+    addLabel(QStringLiteral("Big bet:"), {24, 104}, panel);
+    addLabel(QStringLiteral("$"), {80, 104}, panel);
+    Label4_ = addLabel(QStringLiteral("4"), {88, 104}, panel);
+    Label4_->setObjectName(QStringLiteral("Label4"));
+
+    UpDown1_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
+    UpDown1_->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1_->setGeometry(24, 136, 73, 17);
+    connect(UpDown1_, &OptionsUpDown::stepped, this, &OptionsPanel::betchange);
+}
+
+void OptionsPanel::buildCardBackPanel() {
+    QWidget* panel = sunkenPanel("Panel5", {264, 120, 121, 177}, this);
+    addLabel(QStringLiteral("Card back"), {24, 16}, panel);
+    cardbacks_ = addRadioGroup("cardbacks",
+                               {QStringLiteral("Denum"), QStringLiteral("Cloth"),
+                                QStringLiteral("Rock"), QStringLiteral("Leather")},
+                               panel);
+    connect(cardbacks_, &OptionsRadioGroup::chosen, this, &OptionsPanel::cardbacksClick);
+}
+
+void OptionsPanel::fillFromTable() {
+    const TableState& table = game_.table();
+    money_->setText(QString::number(table.initialcash));
+    until_->setText(QString::number(table.untilcash));
+    showBetSizes();
+    UpDown1_->setLevel(betLevelOf(table));
+    // The groups show the stored choices without reporting them as the player's.
+    cardbacks_->setItemIndex(table.cardback - kFirstCardBack);
+    Levels_->setItemIndex(levelItemOf(table.complevel));
+}
+
+QString OptionsPanel::moneyText() const {
+    return money_->text();
+}
+
+void OptionsPanel::toggle() {
+    if (isHidden()) {
+        show();
+        // Above the seats' labels that the panel overlaps.
+        raise();
+    } else {
+        hide();
+    }
+}
+
+void OptionsPanel::CloseClick() {
+    hide();
+}
+
+void OptionsPanel::enterClick() {
+    const std::string text = money_->text().toStdString();
+    runGuarded(this, [this, &text] { game_.enterInitialCash(text); });
+}
+
+void OptionsPanel::unenterClick() {
+    const std::string text = until_->text().toStdString();
+    runGuarded(this, [this, &text] { game_.enterTarget(text); });
+}
+
+void OptionsPanel::betchange(int level) {
+    runGuarded(this, [this, level] { game_.changeBetLevel(level); });
+    // The table holds the new sizes even when saving them failed.
+    showBetSizes();
+}
+
+void OptionsPanel::cardbacksClick(int item) {
+    runGuarded(this, [this, item] { game_.chooseCardBack(item); });
+}
+
+void OptionsPanel::LevelsClick(int item) {
+    runGuarded(this, [this, item] { game_.chooseLevel(item); });
+}
+
+void OptionsPanel::showBetSizes() {
+    const TableState& table = game_.table();
+    Label3_->setText(QString::number(table.smallbet));
+    Label3_->adjustSize();
+    Label4_->setText(QString::number(table.bigbet));
+    Label4_->adjustSize();
+}
+
+void OptionsPanel::paintEvent(QPaintEvent*) {
+    // A raised edge one pixel wide around the green face.
+    QPainter painter(this);
+    painter.fillRect(rect(), kPanelGreen);
+    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(kRaisedHighlight);
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(kRaisedShadow);
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+}
+
+} // namespace omaha

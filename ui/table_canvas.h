@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/table_layout.h"
+#include "ui/card_artwork.h"
+
+#include <memory>
+#include <QImage>
+#include <QRegion>
+
+class QPainter;
+
+namespace omaha {
+
+// The picture of the table, kept between repaints: 800 x 520 table pixels at a device pixel
+// ratio. Everything drawn here stays until something is drawn over it; the window shows it.
+class TableCanvas {
+public:
+    explicit TableCanvas(qreal ratio);
+    TableCanvas(const TableCanvas&) = delete;
+    TableCanvas& operator=(const TableCanvas&) = delete;
+
+    // Loads baize.bmp from the working directory, anew at every call so that a replaced file
+    // shows at once, makes it the fill pattern and tiles it from the table's origin over the
+    // part of the table inside `clip`. When the file cannot be loaded that part turns black, the
+    // window colour, the pattern of an earlier load stays in use, and the result is false.
+    bool painttable(const QRegion& clip);
+
+    // Draws each card in the list's order at its place, trimming its corners, inside `clip`.
+    // Returns the area drawn.
+    QRegion paintcards(const PaintList& cards, const QRegion& clip);
+
+    // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
+    void trimcorners(int x, int y);
+
+    // Fills `area` with the fill pattern, wiping any cards in it; black before any pattern has
+    // been loaded. Returns the area filled.
+    QRect erasearea(Rect area);
+
+    const QImage& image() const { return surface_; }
+    qreal ratio() const { return surface_.devicePixelRatio(); }
+    bool hasPattern() const { return !pattern_.isNull(); }
+
+private:
+    void trimcorners(QPainter& painter, int x, int y);
+    void fillWithPattern(QPainter& painter, const QRegion& area);
+
+    QImage surface_;
+    QImage pattern_;
+    std::shared_ptr<const CardArtwork> artwork_;
+};
+
+// The table's area in table pixels.
+QRect tableRect();
+QRect toQRect(Rect area);
+
+} // namespace omaha

@@ -1,0 +1,81 @@
+#include "ui/window_view.h"
+
+#include "ui/gradient_button.h"
+#include "ui/table_surface.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <string>
+
+namespace omaha {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+WindowTableView::WindowTableView(QWidget* window, TableSurface& surface, const TableLabels& labels,
+                                 const TableButtons& buttons)
+    : window_(window), surface_(surface), labels_(labels), buttons_(buttons) {}
+
+void WindowTableView::setLabelText(QLabel* label, std::string_view text) {
+    const QRect before = label->geometry();
+    label->setText(fromView(text));
+    label->adjustSize();
+    surface_.exposeArea(before.united(label->geometry()));
+}
+
+void WindowTableView::showStatus(SeatCode seat, std::string_view text) {
+    setLabelText(labels_.seats[seat].status, text);
+}
+
+void WindowTableView::colourStatus(SeatCode seat, StatusColour colour) {
+    QLabel* status = labels_.seats[seat].status;
+    setTextColour(status, colour == StatusColour::Yellow ? kYellowText : kWhiteText);
+    surface_.exposeArea(status->geometry());
+}
+
+void WindowTableView::showCash(SeatCode seat, std::int32_t cash) {
+    setLabelText(labels_.seats[seat].cash, std::to_string(cash));
+}
+
+void WindowTableView::showPot(std::int32_t pot) {
+    setLabelText(labels_.betsize, std::to_string(pot));
+}
+
+void WindowTableView::showResult(std::string_view text) {
+    setLabelText(labels_.theresult, text);
+}
+
+void WindowTableView::enableButton(TableButton button, bool enabled) {
+    buttons_[button]->setEnabled(enabled);
+}
+
+void WindowTableView::setStayCaption(std::string_view caption) {
+    buttons_[TableButton::Stay]->setText(fromView(caption));
+}
+
+void WindowTableView::paintcards(const TableState& table) {
+    surface_.paintcards(table);
+}
+
+void WindowTableView::erasearea(Rect area) {
+    surface_.erasearea(area);
+}
+
+void WindowTableView::showMessage(std::string_view text, std::string_view caption) {
+    QMessageBox box(QMessageBox::NoIcon, fromView(caption), fromView(text), QMessageBox::Ok,
+                    window_);
+    box.exec();
+}
+
+bool WindowTableView::askYesNo(std::string_view text, std::string_view caption) {
+    QMessageBox box(QMessageBox::Question, fromView(caption), fromView(text),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace omaha
