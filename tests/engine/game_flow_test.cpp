@@ -12,12 +12,6 @@ class GameFlowTest : public TableTest {
 protected:
     void writeSettings(const std::string& text) { std::ofstream(game.settings().path()) << text; }
     std::int32_t saved(const char* key) const { return game.settings().readInt("Cash", key, -1); }
-    Messages messageTexts() {
-        Messages texts;
-        for (const auto& message : view.takeMessages())
-            texts.push_back(message.text);
-        return texts;
-    }
 };
 
 TEST_F(GameFlowTest, FirstRunDealsWithExpertSmallAndRobotBigAndTheHumanToAct) {

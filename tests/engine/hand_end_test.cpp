@@ -16,13 +16,6 @@ protected:
         t.seats[kMaster].hole = hole("3h 4s 5d 6h"); // king high
         t.seats[kChamp].hole = hole("8c 8d 5h 6s");  // one pair of eights
     }
-
-    Messages messageTexts() {
-        Messages texts;
-        for (const auto& message : view.takeMessages())
-            texts.push_back(message.text);
-        return texts;
-    }
 };
 
 TEST_F(HandEndTest, TiedPotIsSplitAndTheOddChipIsLost) {

@@ -11,12 +11,6 @@ protected:
         game.startup();
         view.takeMessages();
     }
-    Messages messageTexts() {
-        Messages texts;
-        for (const auto& message : view.takeMessages())
-            texts.push_back(message.text);
-        return texts;
-    }
     std::int32_t saved(const char* section, const char* key) const {
         return game.settings().readInt(section, key, -1);
     }

@@ -121,6 +121,14 @@ protected:
         return static_cast<std::int32_t>(sum);
     }
 
+    // The texts of the message boxes shown since the last call.
+    std::vector<std::string> messageTexts() {
+        std::vector<std::string> texts;
+        for (const auto& message : view.takeMessages())
+            texts.push_back(message.text);
+        return texts;
+    }
+
     bool logged(const std::string& entry) const {
         return std::find(view.log().begin(), view.log().end(), entry) != view.log().end();
     }

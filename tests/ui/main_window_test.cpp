@@ -19,16 +19,6 @@
 namespace omaha::test {
 namespace {
 
-std::uint32_t fixedClock() {
-    return 1000000;
-}
-
-// A main window playing from a settings file of its own, in a working folder with the bitmap.
-struct Window {
-    WorkingFolder folder{WorkingFolder::Baize::Present};
-    TForm1 form{SettingsFile(folder.path(QStringLiteral("vellum.ini")).toStdString()), fixedClock};
-};
-
 struct ExpectedLabel {
     const char* name;
     QPoint at;
@@ -254,7 +244,8 @@ private slots:
         blocker.close();
         const std::string unwritable =
             folder.path(QStringLiteral("blocker/vellum.ini")).toStdString();
-        QVERIFY_THROWS_EXCEPTION(std::exception, TForm1(SettingsFile(unwritable), fixedClock));
+        QVERIFY_THROWS_EXCEPTION(std::exception,
+                                 TForm1(SettingsFile(unwritable), Window::fixedClock));
     }
 };
 

@@ -13,15 +13,6 @@
 namespace omaha::test {
 namespace {
 
-std::uint32_t fixedClock() {
-    return 424242;
-}
-
-struct Window {
-    WorkingFolder folder{WorkingFolder::Baize::Present};
-    TForm1 form{SettingsFile(folder.path(QStringLiteral("vellum.ini")).toStdString()), fixedClock};
-};
-
 QString labelText(TForm1& form, const char* name) {
     return form.table().findChild<QLabel*>(QLatin1String(name))->text();
 }
@@ -108,7 +99,6 @@ private slots:
         QCOMPARE(labelText(form, "lblecash"), QStringLiteral("49"));
         QCOMPARE(labelText(form, "lblrcash"), QStringLiteral("48"));
         QCOMPARE(form.game().table().initialcash, 50);
-
     }
 
     void optionsCommandShowsAndHidesThePanel() {

@@ -2,6 +2,8 @@
 
 #include "engine/table_layout.h"
 #include "engine/table_state.h"
+#include "settings/settings_file.h"
+#include "ui/main_window.h"
 
 #include <functional>
 #include <memory>
@@ -39,6 +41,15 @@ public:
 private:
     QTemporaryDir dir_;
     QString previous_;
+};
+
+// A main window playing from a settings file of its own, in a working folder with the bitmap,
+// its random source seeded from a clock that always reads the same second.
+struct Window {
+    static std::uint32_t fixedClock() { return 1000000; }
+
+    WorkingFolder folder{WorkingFolder::Baize::Present};
+    TForm1 form{SettingsFile(folder.path(QStringLiteral("vellum.ini")).toStdString()), fixedClock};
 };
 
 // The table bitmap as the game loads it.
