@@ -1,12 +1,17 @@
 #include "ui/fonts.h"
 
+#include <QStringList>
+
 namespace omaha {
 
 namespace {
 
-QFont sansFamily(const QString& family, int pixelHeight, bool bold) {
-    QFont font(family);
-    // The hint sends the font matcher to a sans face when the family is not installed.
+// `family` where the machine has it, else the free face closest to it in width, so that texts
+// measured for the one fit with the other.
+QFont sansFamily(const QString& family, const QString& standIn, int pixelHeight, bool bold) {
+    QFont font;
+    font.setFamilies({family, standIn});
+    // The hint sends the font matcher to some sans face when neither is installed.
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
@@ -16,11 +21,13 @@ QFont sansFamily(const QString& family, int pixelHeight, bool bold) {
 } // namespace
 
 QFont verdanaFont(int pixelHeight, bool bold) {
-    return sansFamily(QStringLiteral("Verdana"), pixelHeight, bold);
+    return sansFamily(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), pixelHeight, bold);
 }
 
 QFont tahomaFont(int pixelHeight, bool bold) {
-    return sansFamily(QStringLiteral("Tahoma"), pixelHeight, bold);
+    // Tahoma is a narrower Verdana, as the condensed DejaVu face is a narrower DejaVu Sans.
+    return sansFamily(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"),
+                      pixelHeight, bold);
 }
 
 } // namespace omaha

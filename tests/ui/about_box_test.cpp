@@ -72,6 +72,9 @@ private slots:
             QCOMPARE(line->palette().color(QPalette::WindowText), QColor(Qt::white));
             QVERIFY(!line->wordWrap());
             QVERIFY(line->width() >= line->sizeHint().width());
+            // Every word shows: the longest line still ends inside the panel's bevel.
+            QVERIFY2(line->x() + line->sizeHint().width() <= box.panel()->width() - 2,
+                     kLines[i].text);
             // Lines are sixteen pixels apart, so a line must not be taller than that.
             QVERIFY(line->height() <= 16);
         }
