@@ -228,14 +228,5 @@ TEST_F(BettingTest, EveryoneFoldingToTheHumansCallEndsTheHandWithOnlyDealLeft) {
     EXPECT_FALSE(view.enabled(TableButton::Fold));
 }
 
-TEST_F(BettingTest, EveryHumanActionWhitensTheStatuses) {
-    for (auto press : {&Game::playerstays, &Game::playerbets}) {
-        handOn(kFlop, 10, kFreak);
-        view.colourStatus(kExpert, StatusColour::Yellow);
-        (game.*press)();
-        EXPECT_FALSE(view.yellow(kExpert));
-    }
-}
-
 } // namespace
 } // namespace omaha::testing
