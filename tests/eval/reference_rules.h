@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/card.h"
 #include "eval/hand_rank.h"
 
 // A second, deliberately plain reading of the hand rules, written apart from the evaluator so
@@ -8,7 +7,7 @@
 namespace omaha::reference {
 
 HandRank rankFive(const FiveCards& cards);
-HandRank bestPair(Card p1, Card p2, const Board& board);
 HandRank bestHand(const Hole& hole, const Board& board);
+HandRank bestPair(Card p1, Card p2, const Board& board);
 
 } // namespace omaha::reference

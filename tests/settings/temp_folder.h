@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace omaha::test_files {
 
@@ -10,8 +15,17 @@ namespace omaha::test_files {
 // that no test comes near the player's own settings.
 class TempFolder {
 public:
-    TempFolder();
-    ~TempFolder();
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vellum-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::system_error(errno, std::generic_category(), "mkdtemp");
+        }
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -22,9 +36,13 @@ private:
     std::filesystem::path path_;
 };
 
-// The bytes of a file, exactly; empty when it cannot be read.
-std::string readBytes(const std::filesystem::path& path);
-// Writes the bytes exactly, replacing the file.
-void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+}
 
 } // namespace omaha::test_files

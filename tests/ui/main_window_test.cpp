@@ -1,8 +1,7 @@
 #include "ui/about_box.h"
-#include "ui/card_artwork.h"
+#include "ui/bevel_panel.h"
 #include "ui/gradient_button.h"
 #include "ui/main_window.h"
-#include "ui/table_canvas.h"
 #include "ui/table_surface.h"
 #include "ui_test_support.h"
 
@@ -11,107 +10,72 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QObject>
-#include <QScreen>
 #include <QTest>
 
 namespace omaha::test {
 namespace {
 
+// Names and totals in bold, statuses in plain type.
 struct ExpectedLabel {
     const char* name;
     QPoint at;
     const char* text; // nullptr where the game fills the text
-    int pixelSize;
-    bool bold;
-    QColor colour;
+    bool bold = true;
+    int pixelSize = 11;
+    QColor colour = QColor(255, 255, 255);
 };
-
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
 
 const ExpectedLabel kLabels[] = {
-    {"Label2", {88, 312}, "You:", 11, true, kWhite},
-    {"cash", {128, 312}, nullptr, 11, true, kWhite},
-    {"playerstatus", {88, 328}, nullptr, 11, false, kWhite},
-    {"freakcash", {64, 48}, "Freak:", 11, true, kWhite},
-    {"lblfcash", {112, 48}, nullptr, 11, true, kWhite},
-    {"freakstatus", {64, 64}, nullptr, 11, false, kWhite},
-    {"geekcash", {208, 48}, "Geek:", 11, true, kWhite},
-    {"lblgcash", {248, 48}, nullptr, 11, true, kWhite},
-    {"geekstatus", {208, 64}, nullptr, 11, false, kWhite},
-    {"mastercash", {352, 48}, "Master:", 11, true, kWhite},
-    {"lblmcash", {408, 48}, nullptr, 11, true, kWhite},
-    {"masterstatus", {352, 64}, nullptr, 11, false, kWhite},
-    {"champcash", {496, 48}, "Champ:", 11, true, kWhite},
-    {"lblccash", {560, 48}, nullptr, 11, true, kWhite},
-    {"champstatus", {496, 64}, nullptr, 11, false, kWhite},
-    {"pinheadcash", {640, 48}, "Pinhead:", 11, true, kWhite},
-    {"lblpinhcash", {704, 48}, nullptr, 11, true, kWhite},
-    {"pinheadstatus", {640, 64}, nullptr, 11, false, kWhite},
-    {"Expert", {616, 296}, "Expert:", 11, true, kWhite},
-    {"lblecash", {672, 296}, nullptr, 11, true, kWhite},
-    {"expertstatus", {616, 312}, nullptr, 11, false, kWhite},
-    {"Robot", {448, 368}, "Robot:", 11, true, kWhite},
-    {"lblrcash", {496, 368}, nullptr, 11, true, kWhite},
-    {"robotstatus", {448, 384}, nullptr, 11, false, kWhite},
-    {"potttt", {80, 240}, "POT:", 12, true, kWhite},
-    {"betsize", {120, 240}, nullptr, 12, true, kWhite},
-    {"theresult", {80, 200}, nullptr, 15, true, kYellow},
+    {"Label2", {88, 312}, "You:"},
+    {"cash", {128, 312}, nullptr},
+    {"playerstatus", {88, 328}, nullptr, false},
+    {"freakcash", {64, 48}, "Freak:"},
+    {"lblfcash", {112, 48}, nullptr},
+    {"freakstatus", {64, 64}, nullptr, false},
+    {"geekcash", {208, 48}, "Geek:"},
+    {"lblgcash", {248, 48}, nullptr},
+    {"geekstatus", {208, 64}, nullptr, false},
+    {"mastercash", {352, 48}, "Master:"},
+    {"lblmcash", {408, 48}, nullptr},
+    {"masterstatus", {352, 64}, nullptr, false},
+    {"champcash", {496, 48}, "Champ:"},
+    {"lblccash", {560, 48}, nullptr},
+    {"champstatus", {496, 64}, nullptr, false},
+    {"pinheadcash", {640, 48}, "Pinhead:"},
+    {"lblpinhcash", {704, 48}, nullptr},
+    {"pinheadstatus", {640, 64}, nullptr, false},
+    {"Expert", {616, 296}, "Expert:"},
+    {"lblecash", {672, 296}, nullptr},
+    {"expertstatus", {616, 312}, nullptr, false},
+    {"Robot", {448, 368}, "Robot:"},
+    {"lblrcash", {496, 368}, nullptr},
+    {"robotstatus", {448, 384}, nullptr, false},
+    {"potttt", {80, 240}, "POT:", true, 12},
+    {"betsize", {120, 240}, nullptr, true, 12},
+    {"theresult", {80, 200}, nullptr, true, 15, QColor(255, 255, 0)},
 };
-
-QLabel* labelNamed(TForm1& form, const char* name) {
-    return form.table().findChild<QLabel*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-}
-
-// Answers the next message box, keeping its text.
-void answerNextMessage(QString& text) {
-    whenModalAppears([&text](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            text = box->text();
-            box->accept();
-        }
-    });
-}
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The Game menu, then the table under it with its labels and buttons.
     void windowAsDesigned() {
         Window window;
         TForm1& form = window.form;
-        showAndWait(form);
-        QVERIFY(form.windowTitle().trimmed().isEmpty());
-        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(form.table().geometry(),
-                 QRect(0, form.menuBar()->height(), kTableWidth, kTableHeight));
-        QCOMPARE(form.table().palette().color(QPalette::Window), QColor(Qt::black));
-        const QPoint offCentre =
-            form.geometry().center() - form.screen()->availableGeometry().center();
-        QVERIFY(offCentre.manhattanLength() < 40);
-
         const QList<QAction*> menus = form.menuBar()->actions();
         QCOMPARE(menus.size(), 1);
         QCOMPARE(menus[0]->text(), QStringLiteral("Game"));
-        const QList<QAction*> commands = menus[0]->menu()->actions();
-        QCOMPARE(commands.size(), 3);
-        QCOMPARE(commands[0], form.newGameCommand());
-        QCOMPARE(commands[0]->text(), QStringLiteral("New game"));
-        QCOMPARE(commands[0]->objectName(), QStringLiteral("Pokervariant1"));
-        QCOMPARE(commands[1]->text(), QStringLiteral("Options"));
-        QCOMPARE(commands[1]->objectName(), QStringLiteral("Options1"));
-        QCOMPARE(commands[2]->text(), QStringLiteral("About"));
-        QCOMPARE(commands[2]->objectName(), QStringLiteral("About"));
-    }
+        QCOMPARE(
+            menus[0]->menu()->actions(),
+            (QList<QAction*>{form.newGameCommand(), form.optionsCommand(), form.aboutCommand()}));
+        QCOMPARE(form.table().geometry(),
+                 QRect(0, form.menuBar()->height(), kTableWidth, kTableHeight));
 
-    void labelsStandAtTheirPlacesInTheirStyles() {
-        Window window;
         for (const ExpectedLabel& expected : kLabels) {
-            QLabel* label = labelNamed(window.form, expected.name);
+            auto* label = form.table().findChild<QLabel*>(QLatin1String(expected.name),
+                                                          Qt::FindDirectChildrenOnly);
             QVERIFY2(label != nullptr, expected.name);
             QCOMPARE(label->pos(), expected.at);
             if (expected.text != nullptr)
@@ -120,90 +84,46 @@ private slots:
             QCOMPARE(label->font().pixelSize(), expected.pixelSize);
             QCOMPARE(label->font().bold(), expected.bold);
             QCOMPARE(label->palette().color(QPalette::WindowText), expected.colour);
-            QVERIFY(!label->autoFillBackground());
         }
-    }
+        // Labels grow with their texts, so none is cut off.
+        form.view().showStatus(kRobot, "Full house Kings");
+        const QLabel* status = form.labels().seats[kRobot].status;
+        QVERIFY(status->width() >= status->sizeHint().width());
 
-    void gameTextsReachTheLabels() {
-        Window window;
-        TForm1& form = window.form;
-        showAndWait(form);
-        TableView& view = form.view();
-        view.showCash(kPinhead, -12);
-        QCOMPARE(labelNamed(form, "lblpinhcash")->text(), QStringLiteral("-12"));
-        view.showPot(1234567);
-        QLabel* pot = labelNamed(form, "betsize");
-        QCOMPARE(pot->text(), QStringLiteral("1234567"));
-        QVERIFY(pot->width() >= pot->sizeHint().width());
-
-        view.showStatus(kRobot, "Full house Kings");
-        QLabel* robot = labelNamed(form, "robotstatus");
-        QCOMPARE(robot->text(), QStringLiteral("Full house Kings"));
-        QVERIFY(robot->width() >= robot->sizeHint().width());
-        view.colourStatus(kRobot, StatusColour::Yellow);
-        QCOMPARE(robot->palette().color(QPalette::WindowText), kYellow);
-        view.colourStatus(kRobot, StatusColour::White);
-        QCOMPARE(robot->palette().color(QPalette::WindowText), kWhite);
-        QCOMPARE(robot->pos(), QPoint(448, 384));
-
-        view.showResult("you win    ");
-        QCOMPARE(labelNamed(form, "theresult")->text(), QStringLiteral("you win    "));
-        view.showStatus(kHuman, "");
-        QCOMPARE(labelNamed(form, "playerstatus")->text(), QString());
-    }
-
-    void buttonsStandAlongTheBottom() {
-        Window window;
-        TForm1& form = window.form;
-        const struct {
-            TableButton which;
-            const char* name;
-            int x;
-        } places[] = {{TableButton::Deal, "btnnew", 32},
-                      {TableButton::Stay, "btnstay", 88},
-                      {TableButton::Raise, "btnbet", 144},
-                      {TableButton::Fold, "btnpass", 200}};
-        for (const auto& place : places) {
-            GradientButton* button = form.buttons()[place.which];
-            QCOMPARE(button->objectName(), QLatin1String(place.name));
+        // Side by side along the bottom, each overlapping the one before by a pixel.
+        const char* const buttons[][2] = {
+            {"btnnew", "Deal"}, {"btnstay", "Call"}, {"btnbet", "Raise"}, {"btnpass", "Fold"}};
+        for (int i = 0; i < 4; ++i) {
+            const GradientButton* button = form.buttons().buttons[std::size_t(i)];
+            QCOMPARE(button->objectName(), QLatin1String(buttons[i][0]));
+            QCOMPARE(button->text(), QLatin1String(buttons[i][1]));
             QCOMPARE(button->parentWidget(), &form.table());
-            QCOMPARE(button->geometry(), QRect(place.x, 472, 57, 25));
-            QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
-            QCOMPARE(button->font().pixelSize(), 11);
+            QCOMPARE(button->geometry(), QRect(32 + 56 * i, 472, 57, 25));
         }
-        QCOMPARE(form.buttons()[TableButton::Deal]->text(), QStringLiteral("Deal"));
-        QCOMPARE(form.buttons()[TableButton::Raise]->text(), QStringLiteral("Raise"));
-        QCOMPARE(form.buttons()[TableButton::Fold]->text(), QStringLiteral("Fold"));
-        // A hand is under way: only Deal is off.
-        QVERIFY(!form.buttons()[TableButton::Deal]->isEnabled());
-        QVERIFY(form.buttons()[TableButton::Fold]->isEnabled());
-
-        form.view().setStayCaption("Check");
-        QCOMPARE(form.buttons()[TableButton::Stay]->text(), QStringLiteral("Check"));
-        form.view().enableButton(TableButton::Raise, false);
-        QVERIFY(!form.buttons()[TableButton::Raise]->isEnabled());
     }
 
-    void startUpShowsTheFirstHand() {
+    // Seventeen lines, each whole inside the panel; the About command shows them modally
+    // until "Ok".
+    void rulesWindow() {
         Window window;
-        TForm1& form = window.form;
-        showAndWait(form);
-        const TableState& table = form.game().table();
-        const QImage& shown = form.table().canvas().image();
-        const auto artwork = CardArtwork::shared(shown.devicePixelRatio());
-        // The human's last card lies on top of the fan, fully visible, face up.
-        const Card last = table.seats[kHuman].hole[3];
-        QVERIFY(showsCard(shown, artwork->image(last.index()), {160, 360},
-                          QRect(160, 360, kCardWidth, kCardHeight)));
-        // Freak's last card is face down.
-        QVERIFY(showsCard(shown, artwork->image(kFirstCardBack), {102, 91},
-                          QRect(102, 91, kCardWidth, kCardHeight)));
-        QCOMPARE(labelNamed(form, "cash")->text(), QString::number(table.seats[kHuman].cash));
-    }
-
-    void aboutShowsTheRulesModally() {
-        Window window;
-        showAndWait(window.form);
+        const TAboutBox& box = window.form.rules();
+        // Two gaps split the lines into the play of a hand, the bet sizes and the words used.
+        const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 19, 20, 13, 14, 15, 16};
+        const int tops[] = {16,  32,  48,  64,  80,  96,  112, 128, 144,
+                            160, 176, 200, 216, 248, 264, 280, 296};
+        QCOMPARE(std::size(box.lines()), std::size(tops));
+        for (std::size_t i = 0; i < box.lines().size(); ++i) {
+            const QLabel* line = box.lines()[i];
+            QCOMPARE(line->objectName(), QStringLiteral("Label%1").arg(numbers[i]));
+            QCOMPARE(line->parentWidget(), box.panel());
+            QCOMPARE(line->pos(), QPoint(24, tops[i]));
+            // The longest line still ends inside the panel's bevel, and no line is taller than
+            // the sixteen pixels between lines.
+            QVERIFY(line->width() >= line->sizeHint().width());
+            QVERIFY2(line->x() + line->sizeHint().width() <= box.panel()->width() - 2,
+                     qPrintable(line->text()));
+            QVERIFY(line->height() <= 16);
+        }
         QWidget* shown = nullptr;
         whenModalAppears([&shown, &window](QWidget* modal) {
             shown = modal;
@@ -218,30 +138,23 @@ private slots:
     void commandErrorsAreShownAndPlayGoesOn() {
         Window window;
         TForm1& form = window.form;
-        showAndWait(form);
         const QString settings = window.folder.path(QStringLiteral("vellum.ini"));
         QVERIFY(QFile::remove(settings));
         QVERIFY(QDir().mkdir(settings)); // a folder in the file's place cannot be written
         form.view().enableButton(TableButton::Deal, true);
-
-        QString error;
-        answerNextMessage(error);
-        QTest::mouseClick(form.buttons()[TableButton::Deal], Qt::LeftButton);
-        QTRY_VERIFY(!error.isEmpty());
-        QVERIFY2(error.startsWith(QStringLiteral("Unable to write to")), qPrintable(error));
-        QVERIFY(form.isVisible());
-
-        QString again;
-        answerNextMessage(again);
-        QTest::mouseClick(form.buttons()[TableButton::Deal], Qt::LeftButton);
-        QTRY_VERIFY(!again.isEmpty());
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QString error;
+            answerNextBox(error);
+            QTest::mouseClick(form.buttons()[TableButton::Deal], Qt::LeftButton);
+            QTRY_VERIFY(!error.isEmpty());
+            QVERIFY2(error.startsWith(QStringLiteral("Unable to write to")), qPrintable(error));
+            QVERIFY(form.isVisible());
+        }
     }
 
     void startUpErrorsLeaveTheConstructor() {
         WorkingFolder folder(WorkingFolder::Baize::Present);
-        QFile blocker(folder.path(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(folder.path(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
         const std::string unwritable =
             folder.path(QStringLiteral("blocker/vellum.ini")).toStdString();
         QVERIFY_THROWS_EXCEPTION(std::exception,

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 
 namespace omaha::test {
@@ -25,19 +24,6 @@ bool enabled(TForm1& form, TableButton which) {
     return form.buttons()[which]->isEnabled();
 }
 
-// Answers the next question or message box with `button`, keeping its text.
-void answerNext(QString& text, QMessageBox::StandardButton button) {
-    whenModalAppears([&text, button](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            text = box->text();
-            if (QAbstractButton* answer = box->button(button))
-                answer->click();
-            else
-                box->accept();
-        }
-    });
-}
-
 class PlayButtonsTest : public QObject {
     Q_OBJECT
 
@@ -45,7 +31,6 @@ private slots:
     void handPlayedWithTheTablesButtons() {
         Window window;
         TForm1& form = window.form;
-        showAndWait(form);
         QCOMPARE(labelText(form, "expertstatus"), QStringLiteral("small blind"));
         QCOMPARE(form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
 
@@ -82,18 +67,17 @@ private slots:
     void newGameFromTheMenuAsksFirst() {
         Window window;
         TForm1& form = window.form;
-        showAndWait(form);
         auto* money = form.options().findChild<QLineEdit*>(QStringLiteral("money"));
         QVERIFY(money != nullptr);
         money->setText(QStringLiteral("50"));
 
         QString question;
-        answerNext(question, QMessageBox::No);
+        answerNextBox(question, QMessageBox::No);
         form.newGameCommand()->trigger();
         QCOMPARE(question, QStringLiteral("Are you sure?"));
         QCOMPARE(labelText(form, "cash"), QStringLiteral("1200"));
 
-        answerNext(question, QMessageBox::Yes);
+        answerNextBox(question, QMessageBox::Yes);
         form.newGameCommand()->trigger();
         QCOMPARE(labelText(form, "cash"), QStringLiteral("50"));
         QCOMPARE(labelText(form, "lblecash"), QStringLiteral("49"));
@@ -104,7 +88,6 @@ private slots:
     void optionsCommandShowsAndHidesThePanel() {
         Window window;
         TForm1& form = window.form;
-        showAndWait(form);
         QVERIFY(!form.options().isVisible());
         form.optionsCommand()->trigger();
         QVERIFY(form.options().isVisible());
