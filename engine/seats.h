@@ -23,9 +23,6 @@ inline constexpr int kSeatCount = 8;
 constexpr bool isSeatCode(SeatCode code) {
     return code >= 1 && code <= kSeatCount;
 }
-constexpr bool isComputer(SeatCode code) {
-    return code >= kRobot && code <= kFreak;
-}
 
 // The seat that plays after `code`.
 constexpr SeatCode seatAfter(SeatCode code) {

@@ -32,8 +32,7 @@ TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
     EXPECT_EQ(script.asked, (Seats{kChamp, kPinhead, kExpert, kRobot}));
     EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
 
-    script.asked.clear();
-    script.turns.clear();
+    script.forget();
     game.playerstays();
     // The human's call charges the big blind; Freak, Geek and Master answer it, the rest take
     // their pre-flop turns, and then the flop shows.
@@ -71,19 +70,18 @@ TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
     EXPECT_EQ(script.asked, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
     EXPECT_EQ(script.turns, (Seats{kFreak, kGeek}));
     EXPECT_EQ(view.stayCaption(), "Call");
-    EXPECT_FALSE(view.enabled(TableButton::Raise));
+    EXPECT_EQ(buttons(), "-C-F");
     EXPECT_EQ(view.status(kGeek), "Raises");
     EXPECT_TRUE(view.yellow(kGeek));
     EXPECT_EQ(view.status(kFreak), "");
 
     // Calling it makes Freak answer, then the pass goes on from Master on the turn.
-    script.asked.clear();
-    script.turns.clear();
+    script.forget();
     game.playerstays();
     EXPECT_EQ(t.seats[kHuman].cash, 1198);
     EXPECT_EQ(script.asked, (Seats{kFreak}));
     EXPECT_EQ(script.turns, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_TRUE(view.enabled(TableButton::Raise));
+    EXPECT_EQ(buttons(), "-CRF");
     EXPECT_FALSE(view.yellow(kGeek));
     EXPECT_EQ(t.street, kRiver);
 }
@@ -204,10 +202,7 @@ TEST_F(BettingTest, HumanFoldsWhileChampsRaiseIsPending) {
     EXPECT_FALSE(t.seats[kChamp].raised);
     EXPECT_EQ(t.street, kShowdown);
     EXPECT_EQ(view.status(kHuman), "you fold");
-    EXPECT_TRUE(view.enabled(TableButton::Deal));
-    EXPECT_FALSE(view.enabled(TableButton::Stay));
-    EXPECT_FALSE(view.enabled(TableButton::Raise));
-    EXPECT_FALSE(view.enabled(TableButton::Fold));
+    EXPECT_EQ(buttons(), "D---");
     EXPECT_EQ(view.erased(), (std::vector<Rect>{fanOf(kGeek).erase, fanOf(kHuman).erase}));
     EXPECT_NE(view.result(), "");
 }
@@ -222,10 +217,7 @@ TEST_F(BettingTest, EveryoneFoldingToTheHumansCallEndsTheHandWithOnlyDealLeft) {
     game.playerstays();
     EXPECT_EQ(view.result(), "you win    ");
     EXPECT_EQ(t.seats[kHuman].cash, 1200 - 2 + 5);
-    EXPECT_TRUE(view.enabled(TableButton::Deal));
-    EXPECT_FALSE(view.enabled(TableButton::Raise));
-    EXPECT_FALSE(view.enabled(TableButton::Stay));
-    EXPECT_FALSE(view.enabled(TableButton::Fold));
+    EXPECT_EQ(buttons(), "D---");
 }
 
 } // namespace

@@ -33,8 +33,7 @@ TEST_F(HandEndTest, TiedPotIsSplitAndTheOddChipIsLost) {
     EXPECT_TRUE(view.yellow(kFreak));
     EXPECT_FALSE(view.yellow(kGeek));
     EXPECT_EQ(view.cashText(kFreak), "1212");
-    EXPECT_TRUE(view.enabled(TableButton::Deal));
-    EXPECT_FALSE(view.enabled(TableButton::Stay));
+    EXPECT_EQ(buttons(), "D---");
 }
 
 TEST_F(HandEndTest, ThreeWayTieSharesAHundredAsThirtyThreeEach) {
@@ -142,8 +141,7 @@ TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
         EXPECT_EQ(t.seats[seat].folded, seat != kPinhead) << seat;
     }
     EXPECT_EQ(view.erased().size(), 6u);
-    EXPECT_TRUE(view.enabled(TableButton::Deal));
-    EXPECT_FALSE(view.enabled(TableButton::Raise));
+    EXPECT_EQ(buttons(), "D---");
     EXPECT_EQ(game.settings().readInt("Cash", "player", 0), 1240);
     EXPECT_EQ(game.settings().readInt("Cash", "pinhead", 1200), 0);
     EXPECT_TRUE(messageTexts().empty());

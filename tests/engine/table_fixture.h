@@ -2,6 +2,7 @@
 
 #include "engine/game.h"
 #include "engine/recording_view.h"
+#include "tests/eval/card_literals.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,32 +50,20 @@ public:
         return table.street <= kFlop ? table.smallbet : table.bigbet;
     }
 
+    // Forgets who was asked, keeping what the seats will do.
+    void forget() {
+        asked.clear();
+        turns.clear();
+    }
+
     std::map<SeatCode, bool> folds;           // seats that fold whenever they must answer a bet
     std::map<SeatCode, std::int32_t> raiseOn; // seat -> the street on which it raises in its turn
     std::vector<SeatCode> asked;              // seats asked to call, in order
     std::vector<SeatCode> turns;              // seats that took a check-or-raise turn, in order
 };
 
-// Cards written as on the table's edge, "Ah Td 2c".
-inline std::vector<Card> cards(const std::string& text) {
-    const std::string ranks = "23456789TJQKA";
-    const std::string suits = "cdhs";
-    std::vector<Card> result;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
-        result.push_back(Card{static_cast<std::int32_t>(suits.find(text[i + 1])),
-                              static_cast<std::int32_t>(ranks.find(text[i]))});
-    return result;
-}
-
-inline Hole hole(const std::string& text) {
-    const auto c = cards(text);
-    return {c[0], c[1], c[2], c[3]};
-}
-
-inline Board board(const std::string& text) {
-    const auto c = cards(text);
-    return {c[0], c[1], c[2], c[3], c[4]};
-}
+using omaha::test::board;
+using omaha::test::hole;
 
 class TableTest : public ::testing::Test {
 protected:
@@ -102,6 +91,7 @@ protected:
         t.opener = opener;
         t.outcount = 0;
         t.tocall = 0;
+        view.enableButton(TableButton::Deal, false); // as the deal leaves it
     }
 
     // Only `inHand` stay in: the others have folded. Everyone else's cards are dealt but unused.
@@ -114,19 +104,23 @@ protected:
         t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
     }
 
-    std::int32_t chipsOnTable() const {
-        std::int64_t sum = t.pot;
-        for (const Seat& seat : t.seats)
-            sum += seat.cash;
-        return static_cast<std::int32_t>(sum);
-    }
-
     // The texts of the message boxes shown since the last call.
     std::vector<std::string> messageTexts() {
         std::vector<std::string> texts;
         for (const auto& message : view.takeMessages())
             texts.push_back(message.text);
         return texts;
+    }
+
+    // Which of Deal, Check/Call, Raise and Fold are enabled, as "D-R-": a letter for each one on.
+    std::string buttons() const {
+        std::string shown;
+        for (auto [button, letter] : {std::pair{TableButton::Deal, 'D'},
+                                      {TableButton::Stay, 'C'},
+                                      {TableButton::Raise, 'R'},
+                                      {TableButton::Fold, 'F'}})
+            shown += view.enabled(button) ? letter : '-';
+        return shown;
     }
 
     bool logged(const std::string& entry) const {
