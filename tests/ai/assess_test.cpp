@@ -101,12 +101,12 @@ TEST(Assess, PreflopPlaysTheRealTurnAndRiverButSimulatesTheFlop) {
 }
 
 TEST(Assess, UnknownLevelKeepsThePreviousStrengthAndDrawsNothing) {
-    const Hole hand = hole("Ah Kh Qd Jc");
-    const Board cards = board("Th 9h 2s 5c Kd");
     for (std::int32_t level : {0, 19, 21, 24, 26, 32, 34, 49, 51, -1, INT_MAX, INT_MIN})
         for (std::int32_t street = 1; street <= 4; ++street) {
             Random31 random(3);
-            EXPECT_EQ(assess(hand, cards, street, level, 37, random), 37) << "level " << level;
+            EXPECT_EQ(
+                assess(hole("Ah Kh Qd Jc"), board("Th 9h 2s 5c Kd"), street, level, 37, random), 37)
+                << "level " << level;
             EXPECT_EQ(random(), Random31(3)());
         }
 }

@@ -64,32 +64,27 @@ TableState tableAt(std::int32_t level, std::int32_t street) {
     return table;
 }
 
-TEST(Decisions, StrengthZeroAlwaysFoldsAndTopStrengthRaisesByTheStreetsBet) {
+// Strength 0 always folds and the top strength raises by the street's bet; any other decision
+// estimates the seat's own cards afresh, then settles the matter with one more draw.
+TEST(Decisions, FoldOrRaiseByTheStreetsBetOnAFreshEstimateThenOneDraw) {
     for (std::int32_t street = 1; street <= 4; ++street) {
-        TableState table = tableAt(kEditedLevel, street);
+        TableState edited = tableAt(kEditedLevel, street);
         OpponentMind mind;
-        const std::int32_t bet = street <= 2 ? table.smallbet : table.bigbet;
+        const std::int32_t bet = street <= 2 ? edited.smallbet : edited.bigbet;
         int raises = 0;
         for (int decision = 0; decision < 200; ++decision) {
             mind.strength = 0;
             mind.willcall = true;
-            EXPECT_FALSE(decidecall(mind, table, kPinhead));
+            EXPECT_FALSE(decidecall(mind, edited, kPinhead));
             EXPECT_FALSE(mind.willcall);
-            EXPECT_EQ(decideraise(mind, table, kPinhead), 0);
+            EXPECT_EQ(decideraise(mind, edited, kPinhead), 0);
             mind.strength = 105;
-            const std::int32_t raiseby = decideraise(mind, table, kFreak);
+            const std::int32_t raiseby = decideraise(mind, edited, kFreak);
             EXPECT_TRUE(raiseby == 0 || raiseby == bet) << "street " << street;
             raises += raiseby == bet ? 1 : 0;
         }
         EXPECT_GT(raises, 100) << "street " << street;
-    }
-}
-
-// Each decision estimates the seat's own cards afresh, then settles the matter with one more draw.
-TEST(Decisions, DecideOnAFreshEstimateOfTheSeatsCardsThenOneDraw) {
-    for (std::int32_t street = 1; street <= 4; ++street) {
         TableState table = tableAt(kAmateur, street);
-        OpponentMind mind;
         for (SeatCode seat : {kPinhead, kFreak})
             for (bool raising : {false, true}) {
                 Random31 expected = table.random;

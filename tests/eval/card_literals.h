@@ -32,12 +32,8 @@ std::array<Card, N> cards(std::string_view written) {
     return result;
 }
 
-inline Board board(std::string_view written) {
-    return cards<5>(written);
-}
-inline Hole hole(std::string_view written) {
-    return cards<4>(written);
-}
+inline constexpr auto board = &cards<5>;
+inline constexpr auto hole = &cards<4>;
 
 } // namespace omaha::test
 

@@ -21,10 +21,9 @@ TEST(Rankfive, WorkedValuesOfEachClass) {
     const HandRank threes = rankfive(board("3c 3d 6h 4s 2c"));
     EXPECT_EQ(twos, (HandRank{100, 103}));
     EXPECT_EQ(threes, (HandRank{101, 26}));
-    EXPECT_EQ(twos.selectionScore(), 4103);
-    EXPECT_EQ(threes.selectionScore(), 4066);
-    EXPECT_EQ(twos.showdownValue(), 14103);
-    EXPECT_EQ(threes.showdownValue(), 14166);
+    EXPECT_EQ(std::tuple(twos.selectionScore(), threes.selectionScore(), twos.showdownValue(),
+                         threes.showdownValue()),
+              std::tuple(4103, 4066, 14103, 14166));
     EXPECT_EQ(rankfive(board("Ah 2c 3d 4s 5h")), (HandRank{403, 0}));
     EXPECT_EQ(rankfive(board("Ah Kc Qd Js Th")), (HandRank{412, 0}));
     // The ace plays low only below the two; there is no wrap-around.

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <limits>
 #include <map>
 #include <optional>
 #include <random>
@@ -28,35 +27,31 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 TEST(IntegerValue, ReadsSignedDecimalAndZeroXHexadecimalWithin32Bits) {
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    // clang-format off
     const std::pair<std::string_view, std::int32_t> numbers[] = {
-        {"1200", 1200},  {"-50", -50},         {"+50", 50},
-        {"007", 7},      {"2147483647", kMax}, {"-2147483648", -kMax - 1},
-        {"0x4B0", 1200}, {"0X4b0", 1200},      {"0x7FFFFFFF", kMax}};
-    for (const auto& [text, value] : numbers) {
+        {"1200", 1200}, {"-50", -50}, {"+50", 50}, {"007", 7}, {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN}, {"0x4B0", 1200}, {"0X4b0", 1200}, {"0x7FFFFFFF", INT32_MAX}};
+    // clang-format on
+    for (const auto& [text, value] : numbers)
         EXPECT_EQ(parseIntegerValue(text), value) << '"' << text << '"';
-    }
     // Not integers, or outside the signed 32-bit range: the caller falls back to its default
     // rather than storing a wrapped-around value. "\xd9\xa3" is an Arabic-Indic three.
     for (std::string_view text :
          {"", "abc", "0x", "0xG", "0x-5", "0x+5", "-0x5", "+", "+-5", "12a", "1 2", " 12", "12.0",
-          "\xd9\xa3", "99999999999", "2147483648", "-2147483649", "0x80000000", "0x1FFFFFFFF"}) {
+          "\xd9\xa3", "99999999999", "2147483648", "-2147483649", "0x80000000", "0x1FFFFFFFF"})
         EXPECT_EQ(parseIntegerValue(text), std::nullopt) << '"' << text << '"';
-    }
 }
 
 class SettingsTest : public ::testing::Test {
 protected:
-    // Every entry under the test folder, with the bytes of each regular file.
-    std::map<fs::path, std::string> snapshot() const {
-        std::map<fs::path, std::string> entries;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path())) {
-            entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
-        }
-        return entries;
-    }
-    // The old file stays as it was and no temporary file is left behind.
+    // The write throws, the old file stays as it was and no temporary file is left behind.
     void expectWriteFailsAndChangesNothing(const SettingsFile& target) const {
+        const auto snapshot = [this] { // every entry, with the bytes of each regular file
+            std::map<fs::path, std::string> entries;
+            for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path()))
+                entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
+            return entries;
+        };
         const auto before = snapshot();
         EXPECT_THROW(target.writeInt("Cash", "player", 5), SettingsWriteError);
         EXPECT_EQ(snapshot(), before);
@@ -88,45 +83,40 @@ TEST_F(SettingsTest, AWriteChangesOneValueAndKeepsEveryOtherLineAndThePermission
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(SettingsTest, AFirstRunWritesTheDefaultsButNotTheLevelOrTheBetSizes) {
-    const SettingsFile fresh(folder / "config" / "vellum.ini"); // its folder is made too
+TEST_F(SettingsTest, LoadsettingsTakesEachKeyUncheckedAndEchoesWhatItTook) {
+    // A first run writes the defaults, but not the level or the bet sizes; its folder is made too.
+    const SettingsFile fresh(folder / "config" / "vellum.ini");
     loadsettings(table, fresh);
-    EXPECT_EQ(readBytes(fresh.path()), "[Background]\nColor=0\n\n\n"
-                                       "[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
-                                       "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\n"
-                                       "until=600\ninitial=1200\n\n\n"
-                                       "[Card]\nback=52\n");
+    EXPECT_EQ(readBytes(fresh.path()),
+              "[Background]\nColor=0\n\n\n[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
+              "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\nuntil=600\ninitial=1200\n\n\n"
+              "[Card]\nback=52\n");
     EXPECT_EQ(std::tuple(table.complevel, table.smallbet, table.bigbet), std::tuple(20, 2, 4));
-}
 
-TEST_F(SettingsTest, ValuesThatAreNoIntegersFallBackAndAreRepairedByTheEcho) {
+    writeBytes(path, "[Background]\nColor=255\n[Cash]\ninitial=50\nuntil=70\n[Card]\nback=99\n"
+                     "[Levels]\ncomp=30\n[Bet]\nsmall=6\nbig=4\n");
+    loadsettings(table, file); // no range test on any of them
+    EXPECT_EQ(std::tuple(table.bgcolor, table.initialcash, table.untilcash, table.cardback,
+                         table.complevel, table.smallbet, table.bigbet),
+              std::tuple(255, 50, 70, 99, 30, 6, 4));
+
+    // Values that are no integers fall back, and the echo repairs them with the defaults.
     writeBytes(path, "[Cash]\nplayer=abc\ninitial=0x4B0\nuntil=0x\ngeek=99999999999\n");
-    loadsettings(table, file); // the echo writes back what the game took: the defaults
+    loadsettings(table, file);
     EXPECT_TRUE(
         readBytes(path).starts_with("[Cash]\nplayer=1200\ninitial=1200\nuntil=600\ngeek=1200\n"));
 }
 
-TEST_F(SettingsTest, EachKeyFeedsItsFieldWithoutAnyRangeTest) {
-    writeBytes(path, "[Background]\nColor=255\n[Cash]\ninitial=50\nuntil=70\n[Card]\nback=99\n"
-                     "[Levels]\ncomp=30\n[Bet]\nsmall=6\nbig=4\n");
-    loadsettings(table, file);
-    EXPECT_EQ(std::tuple(table.bgcolor, table.initialcash, table.untilcash, table.cardback,
-                         table.complevel, table.smallbet, table.bigbet),
-              std::tuple(255, 50, 70, 99, 30, 6, 4));
-}
-
 TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat) {
+    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
         table.seats[seat].cash = seat == kHuman ? -5 : 100 * seat;
-    }
     savecash(table, file);
     EXPECT_EQ(readBytes(path), "[Cash]\nfreak=700\nplayer=-5\ngeek=600\nmaster=500\nchamp=400\n"
                                "pinhead=300\nexpert=200\nrobot=100\n");
     TableState loaded;
     loadsettings(loaded, file);
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat) {
+    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
         EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatName(seat);
-    }
 }
 
 // Whatever the file holds, a read gives the values that it can make out and the defaults for
@@ -134,8 +124,7 @@ TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
 TEST_F(SettingsTest, DamagedOrOddFilesAreReadAndRewritten) {
     std::string noise(64 * 1024, '\0');
     std::ranges::generate(noise, std::minstd_rand(20240601));
-    const std::string mark = "\xEF\xBB\xBF";
-    const std::string junk(1 << 20, 'y'); // a megabyte on one line without '='
+    const std::string mark = "\xEF\xBB\xBF", junk(1 << 20, 'y'); // a megabyte without '='
     // The file's bytes (nothing: no file), then the values of Cash/player and Cash/geek.
     using Case = std::tuple<const char*, std::optional<std::string>, std::int32_t, std::int32_t>;
     const Case cases[] = {
@@ -154,10 +143,7 @@ TEST_F(SettingsTest, DamagedOrOddFilesAreReadAndRewritten) {
     };
     for (const auto& [name, bytes, player, geek] : cases) {
         SCOPED_TRACE(name);
-        fs::remove(path);
-        if (bytes) {
-            writeBytes(path, *bytes);
-        }
+        bytes ? writeBytes(path, *bytes) : void(fs::remove(path));
         EXPECT_EQ(file.readInt("Cash", "player", 1200), player);
         EXPECT_EQ(file.readInt("Cash", "geek", 1200), geek);
         EXPECT_EQ(fs::exists(path), bytes.has_value()) << "a read never creates the file";
@@ -172,49 +158,35 @@ TEST_F(SettingsTest, DamagedOrOddFilesAreReadAndRewritten) {
     }
 }
 
-// For its lifetime every file write of this process stops at `bytes`, for root too, as if the
-// disk filled up half-way through the new file. Past the limit a write fails with EFBIG instead
-// of killing the process.
-struct DiskFull {
-    explicit DiskFull(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~DiskFull() {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-    }
-    void (*handler)(int);
-    rlimit saved{};
-};
-
-// Failures that stop root as well as anyone else.
+// Failures that stop root as well as anyone else: a folder where the file should be, a plain
+// file where its folder should be, and a full disk.
 TEST_F(SettingsTest, AFailedWriteChangesNothing) {
     fs::create_directory(path);
     writeBytes(path / "inside", "x");
-    EXPECT_EQ(file.readInt("Cash", "player", 1200), 1200);
-    expectWriteFailsAndChangesNothing(file);
-
     writeBytes(folder / "plain", "not a folder");
-    const SettingsFile below(folder / "plain" / "vellum.ini");
-    EXPECT_EQ(below.readInt("Cash", "player", 1200), 1200);
-    expectWriteFailsAndChangesNothing(below);
-
+    for (const SettingsFile& target : {file, SettingsFile(folder / "plain" / "vellum.ini")}) {
+        EXPECT_EQ(target.readInt("Cash", "player", 1200), 1200);
+        expectWriteFailsAndChangesNothing(target);
+    }
     const SettingsFile full(folder / "full.ini");
     writeBytes(full.path(), "[Cash]\nplayer=1\n[Custom]\nnote=" + std::string(4096, 'x') + "\n");
-    {
-        const DiskFull limit(2048);
-        expectWriteFailsAndChangesNothing(full);
-    }
+    // Every file write of this process now stops at 2 kB, for root too, as if the disk filled up
+    // half-way through the new file; past the limit a write fails with EFBIG instead of a signal.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit diskFull{2048, saved.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &diskFull);
+    expectWriteFailsAndChangesNothing(full);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
     full.writeInt("Cash", "player", 2); // once the disk has room, writing works again
     EXPECT_EQ(full.readInt("Cash", "player", 0), 2);
 }
 
 TEST_F(SettingsTest, AReadOnlyFileOrFolderIsLeftAsItWas) {
-    if (::geteuid() == 0) {
+    if (::geteuid() == 0)
         GTEST_SKIP() << "permission bits do not stop root";
-    }
     writeBytes(path, "[Cash]\nplayer=1\n");
     fs::permissions(path, fs::perms::owner_read);
     expectWriteFailsAndChangesNothing(file);
@@ -224,23 +196,17 @@ TEST_F(SettingsTest, AReadOnlyFileOrFolderIsLeftAsItWas) {
     fs::permissions(folder.path(), fs::perms::owner_all);
 }
 
-// Sets an environment variable for the life of the object, then puts back what was there.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            saved_ = old;
-        }
-        set(name, value);
-    }
-    ~ScopedVariable() { set(name_, saved_ ? saved_->c_str() : nullptr); }
-
-private:
-    static void set(const char* name, const char* value) {
+// Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
+// back what was there.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const char* value) : name(name) {
+        if (const char* old = std::getenv(name))
+            saved = old;
         value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
-    const char* name_;
-    std::optional<std::string> saved_;
+    ~ScopedVariable() { saved ? ::setenv(name, saved->c_str(), 1) : ::unsetenv(name); }
+    const char* name;
+    std::optional<std::string> saved;
 };
 
 TEST(DefaultSettingsPath, IsInXdgConfigHomeElseInDotConfigUnderHome) {

@@ -15,12 +15,9 @@ namespace omaha::test_files {
 // that no test comes near the player's own settings.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vellum-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
+    TempFolder() : path_((std::filesystem::temp_directory_path() / "vellum-XXXXXX").string()) {
+        if (::mkdtemp(path_.data()) == nullptr)
             throw std::system_error(errno, std::generic_category(), "mkdtemp");
-        }
-        path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -28,12 +25,11 @@ public:
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    std::filesystem::path path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path() / name; }
 
 private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
 inline std::string readBytes(const std::filesystem::path& path) {

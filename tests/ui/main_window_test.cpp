@@ -1,17 +1,4 @@
-#include "ui/about_box.h"
-#include "ui/bevel_panel.h"
-#include "ui/gradient_button.h"
-#include "ui/main_window.h"
-#include "ui/table_surface.h"
 #include "ui_test_support.h"
-
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QObject>
-#include <QTest>
 
 namespace omaha::test {
 namespace {
@@ -26,41 +13,28 @@ struct ExpectedLabel {
     QColor colour = QColor(255, 255, 255);
 };
 
-const ExpectedLabel kLabels[] = {
-    {"Label2", {88, 312}, "You:"},
-    {"cash", {128, 312}, nullptr},
-    {"playerstatus", {88, 328}, nullptr, false},
-    {"freakcash", {64, 48}, "Freak:"},
-    {"lblfcash", {112, 48}, nullptr},
-    {"freakstatus", {64, 64}, nullptr, false},
-    {"geekcash", {208, 48}, "Geek:"},
-    {"lblgcash", {248, 48}, nullptr},
-    {"geekstatus", {208, 64}, nullptr, false},
-    {"mastercash", {352, 48}, "Master:"},
-    {"lblmcash", {408, 48}, nullptr},
-    {"masterstatus", {352, 64}, nullptr, false},
-    {"champcash", {496, 48}, "Champ:"},
-    {"lblccash", {560, 48}, nullptr},
-    {"champstatus", {496, 64}, nullptr, false},
-    {"pinheadcash", {640, 48}, "Pinhead:"},
-    {"lblpinhcash", {704, 48}, nullptr},
-    {"pinheadstatus", {640, 64}, nullptr, false},
-    {"Expert", {616, 296}, "Expert:"},
-    {"lblecash", {672, 296}, nullptr},
-    {"expertstatus", {616, 312}, nullptr, false},
-    {"Robot", {448, 368}, "Robot:"},
-    {"lblrcash", {496, 368}, nullptr},
-    {"robotstatus", {448, 384}, nullptr, false},
-    {"potttt", {80, 240}, "POT:", true, 12},
-    {"betsize", {120, 240}, nullptr, true, 12},
-    {"theresult", {80, 200}, nullptr, true, 15, QColor(255, 255, 0)},
+// Every seat's name, with its cash beside it at `cashX` and its status sixteen pixels below.
+const struct {
+    const char *name, *text, *cash, *status;
+    QPoint at;
+    int cashX;
+} kSeatLabels[] = {
+    {"Label2", "You:", "cash", "playerstatus", {88, 312}, 128},
+    {"freakcash", "Freak:", "lblfcash", "freakstatus", {64, 48}, 112},
+    {"geekcash", "Geek:", "lblgcash", "geekstatus", {208, 48}, 248},
+    {"mastercash", "Master:", "lblmcash", "masterstatus", {352, 48}, 408},
+    {"champcash", "Champ:", "lblccash", "champstatus", {496, 48}, 560},
+    {"pinheadcash", "Pinhead:", "lblpinhcash", "pinheadstatus", {640, 48}, 704},
+    {"Expert", "Expert:", "lblecash", "expertstatus", {616, 296}, 672},
+    {"Robot", "Robot:", "lblrcash", "robotstatus", {448, 368}, 496},
 };
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The Game menu, then the table under it with its labels and buttons.
+    // The Game menu, then the table under it with its labels and buttons; the rules window's
+    // seventeen lines, each whole inside the panel, shown modally by the About command until "Ok".
     void windowAsDesigned() {
         Window window;
         TForm1& form = window.form;
@@ -73,7 +47,16 @@ private slots:
         QCOMPARE(form.table().geometry(),
                  QRect(0, form.menuBar()->height(), kTableWidth, kTableHeight));
 
-        for (const ExpectedLabel& expected : kLabels) {
+        std::vector<ExpectedLabel> labels = {
+            {"potttt", {80, 240}, "POT:", true, 12},
+            {"betsize", {120, 240}, nullptr, true, 12},
+            {"theresult", {80, 200}, nullptr, true, 15, QColor(255, 255, 0)}};
+        for (const auto& seat : kSeatLabels) {
+            labels.push_back({seat.name, seat.at, seat.text});
+            labels.push_back({seat.cash, {seat.cashX, seat.at.y()}, nullptr});
+            labels.push_back({seat.status, seat.at + QPoint(0, 16), nullptr, false});
+        }
+        for (const ExpectedLabel& expected : labels) {
             auto* label = form.table().findChild<QLabel*>(QLatin1String(expected.name),
                                                           Qt::FindDirectChildrenOnly);
             QVERIFY2(label != nullptr, expected.name);
@@ -100,13 +83,8 @@ private slots:
             QCOMPARE(button->parentWidget(), &form.table());
             QCOMPARE(button->geometry(), QRect(32 + 56 * i, 472, 57, 25));
         }
-    }
 
-    // Seventeen lines, each whole inside the panel; the About command shows them modally
-    // until "Ok".
-    void rulesWindow() {
-        Window window;
-        const TAboutBox& box = window.form.rules();
+        const TAboutBox& box = form.rules();
         // Two gaps split the lines into the play of a hand, the bet sizes and the words used.
         const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 19, 20, 13, 14, 15, 16};
         const int tops[] = {16,  32,  48,  64,  80,  96,  112, 128, 144,
@@ -125,38 +103,36 @@ private slots:
             QVERIFY(line->height() <= 16);
         }
         QWidget* shown = nullptr;
-        whenModalAppears([&shown, &window](QWidget* modal) {
+        whenModalAppears([&shown, &form](QWidget* modal) {
             shown = modal;
-            QTest::mouseClick(window.form.rules().okButton(), Qt::LeftButton);
+            click(form.rules().okButton());
         });
-        window.form.aboutCommand()->trigger();
-        QCOMPARE(shown, &window.form.rules());
-        QVERIFY(!window.form.rules().isVisible());
+        form.aboutCommand()->trigger();
+        QCOMPARE(shown, &form.rules());
+        QVERIFY(!form.rules().isVisible());
     }
 
-    // A command that cannot write the settings file reports it, and play goes on.
-    void commandErrorsAreShownAndPlayGoesOn() {
+    // A command that cannot write the settings file reports it, and play goes on; an error while
+    // the window starts leaves the constructor.
+    void errorsAreReported() {
         Window window;
         TForm1& form = window.form;
-        const QString settings = window.folder.path(QStringLiteral("vellum.ini"));
+        const QString settings = window.folder.settings();
         QVERIFY(QFile::remove(settings));
         QVERIFY(QDir().mkdir(settings)); // a folder in the file's place cannot be written
         form.view().enableButton(TableButton::Deal, true);
         for (int attempt = 0; attempt < 2; ++attempt) {
             QString error;
             answerNextBox(error);
-            QTest::mouseClick(form.buttons()[TableButton::Deal], Qt::LeftButton);
+            window.press(TableButton::Deal);
             QTRY_VERIFY(!error.isEmpty());
             QVERIFY2(error.startsWith(QStringLiteral("Unable to write to")), qPrintable(error));
             QVERIFY(form.isVisible());
         }
-    }
 
-    void startUpErrorsLeaveTheConstructor() {
-        WorkingFolder folder(WorkingFolder::Baize::Present);
-        QVERIFY(QFile(folder.path(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
+        // The bitmap is a file, so no settings file can be made beneath it.
         const std::string unwritable =
-            folder.path(QStringLiteral("blocker/vellum.ini")).toStdString();
+            window.folder.path(QStringLiteral("baize.bmp/vellum.ini")).toStdString();
         QVERIFY_THROWS_EXCEPTION(std::exception,
                                  TForm1(SettingsFile(unwritable), Window::fixedClock));
     }

@@ -1,16 +1,8 @@
-#include "ui/card_artwork.h"
-#include "ui/table_canvas.h"
-#include "ui/table_surface.h"
 #include "ui_test_support.h"
-
-#include <QCoreApplication>
-#include <QObject>
-#include <QTest>
 
 namespace omaha::test {
 namespace {
 
-constexpr SeatCode kOpponents[] = {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert, kRobot};
 const QRgb kBlack = qRgb(0, 0, 0);
 
 // The colour of table pixel (x, y) of a picture drawn at any device pixel ratio.
@@ -32,12 +24,12 @@ struct Scene {
     TableState table;
     TableSurface surface;
     int beeps = 0;
-    QImage baize = QImage(QStringLiteral(OMAHA_BAIZE_FILE)).convertToFormat(QImage::Format_RGB32);
+    QImage baize; // null without the bitmap
 
     explicit Scene(std::int32_t street, WorkingFolder::Baize bitmap = WorkingFolder::Baize::Present)
         : folder(bitmap) {
-        if (bitmap == WorkingFolder::Baize::Missing)
-            baize = QImage();
+        if (bitmap == WorkingFolder::Baize::Present)
+            baize = QImage(QStringLiteral(OMAHA_BAIZE_FILE)).convertToFormat(QImage::Format_RGB32);
         table.street = street;
         table.cardback = kFirstCardBack;
         int next = 0;
@@ -67,15 +59,13 @@ struct Scene {
         QCoreApplication::processEvents();
     }
 
-    // The human and every opponent but the last `left` fold, their fans wiped as the game does.
+    // The human and every opponent but the last `left` in table order fold, their fans wiped as
+    // the game does; the human's fold is not counted among the seats out.
     void foldAllBut(int left) {
-        for (const SeatCode seat : {kHuman, kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert}) {
-            if (seat == kExpert && left == 2)
-                break;
-            surface.erasearea(fanOf(seat).erase);
-            table.seats[seat].folded = true;
+        for (std::size_t i = 0; i + left < kTableOrder.size(); ++i) {
+            surface.erasearea(fanOf(kTableOrder[i]).erase);
+            table.seats[kTableOrder[i]].folded = true;
         }
-        // The human's fold is not counted among the seats out.
         table.outcount = 7 - left;
     }
 
@@ -100,8 +90,6 @@ struct Scene {
     // Every visible part of each card of a row drawn in order, each covering the ones before,
     // with its twelve trimmed corner pixels black: the corner and the two beside it.
     bool shows(const Row& cards) const {
-        const auto edge = [](int d, int size) { return d == 0 || d == size - 1; };
-        const auto near = [](int d, int size) { return d <= 1 || d >= size - 2; };
         for (std::size_t i = 0; i < cards.size(); ++i) {
             const Point at = cards[i].second;
             const QImage& card = CardArtwork::shared(1.0)->image(cards[i].first);
@@ -109,10 +97,9 @@ struct Scene {
             for (std::size_t later = i + 1; later < cards.size(); ++later)
                 visible -= cardRect(cards[later].second);
             if (!everyPixel(visible, [&](int x, int y) {
-                    const int dx = x - at.x;
-                    const int dy = y - at.y;
-                    const bool trimmed = (edge(dx, kCardWidth) && near(dy, kCardHeight)) ||
-                                         (near(dx, kCardWidth) && edge(dy, kCardHeight));
+                    const int dx = x - at.x, dy = y - at.y;
+                    const bool trimmed =
+                        std::min(dx, kCardWidth - 1 - dx) + std::min(dy, kCardHeight - 1 - dy) <= 1;
                     return trimmed ? kBlack : tablePixel(card, dx, dy);
                 }))
                 return false;
@@ -151,7 +138,7 @@ private slots:
     // A card's trimmed corners are its only black pixels, at every pixel density; where they
     // lie, every check of a drawn card sees. A back has a yellow edge, so they show against it.
     void drawnCardsHaveTwelveTrimmedPixels() {
-        WorkingFolder folder(WorkingFolder::Baize::Present);
+        WorkingFolder folder;
         for (const int ratio : {1, 2}) {
             TableCanvas canvas(ratio);
             QVERIFY(canvas.painttable(tableRect()));
@@ -161,7 +148,7 @@ private slots:
             int black = 0;
             for (int y = 290 * ratio; y < 410 * ratio; ++y)
                 for (int x = 290 * ratio; x < 380 * ratio; ++x)
-                    black += (canvas.image().pixel(x, y) | 0xff000000U) == kBlack ? 1 : 0;
+                    black += (canvas.image().pixel(x, y) | 0xff000000U) == kBlack;
             QCOMPARE(black, 12 * ratio * ratio);
             for (const QPoint corner : {QPoint(300, 300), QPoint(370, 395)})
                 QCOMPARE(canvas.image().pixel(corner * ratio) | 0xff000000U, kBlack);
@@ -171,38 +158,27 @@ private slots:
     // Opponents' cards turn face up at the showdown and the board grows street by street. After
     // the human's fold a single opponent left keeps its cards down and from the river on no
     // community card is drawn; with two left, both hands and the board are shown.
-    void cardsShownByStreet_data() {
-        QTest::addColumn<int>("street");
-        QTest::addColumn<int>("left"); // opponents left after the human's fold; 0: no fold
-        QTest::addColumn<int>("boardCards");
-        QTest::addColumn<bool>("faces");
-        QTest::newRow("pre-flop") << int(kPreflop) << 0 << 0 << false;
-        QTest::newRow("flop") << int(kFlop) << 0 << 3 << false;
-        QTest::newRow("turn") << int(kTurn) << 0 << 4 << false;
-        QTest::newRow("river") << int(kRiver) << 0 << 5 << false;
-        QTest::newRow("showdown") << int(kShowdown) << 0 << 5 << true;
-        QTest::newRow("one left, turn") << int(kTurn) << 1 << 4 << false;
-        QTest::newRow("one left, river") << int(kRiver) << 1 << 0 << false;
-        QTest::newRow("one left, showdown") << int(kShowdown) << 1 << 0 << false;
-        QTest::newRow("two left, showdown") << int(kShowdown) << 2 << 5 << true;
-    }
-
     void cardsShownByStreet() {
-        QFETCH(int, street);
-        QFETCH(int, left);
-        QFETCH(int, boardCards);
-        QFETCH(bool, faces);
-        Scene scene(street);
-        if (left > 0)
-            scene.foldAllBut(left);
-        scene.windowRepaints();
-        QVERIFY(left == 0 ? scene.fanShows(kHuman, true) : scene.fanIsBare(kHuman));
-        for (const SeatCode seat : kOpponents) {
-            const bool in = left == 0 || seat == kRobot || (seat == kExpert && left == 2);
-            QVERIFY2(in ? scene.fanShows(seat, faces) : scene.fanIsBare(seat),
-                     qPrintable(QString::number(seat)));
+        // Street, opponents left after the human's fold (0: no fold), community cards, faces.
+        const std::tuple<std::int32_t, int, int, bool> cases[] = {
+            {kPreflop, 0, 0, false}, {kFlop, 0, 3, false},     {kTurn, 0, 4, false},
+            {kRiver, 0, 5, false},   {kShowdown, 0, 5, true},  {kTurn, 1, 4, false},
+            {kRiver, 1, 0, false},   {kShowdown, 1, 0, false}, {kShowdown, 2, 5, true}};
+        for (const auto& [street, left, boardCards, faces] : cases) {
+            Scene scene(street);
+            if (left > 0)
+                scene.foldAllBut(left);
+            scene.windowRepaints();
+            const QString where = QStringLiteral("street %1, %2 left").arg(street).arg(left);
+            for (std::size_t i = 0; i < kTableOrder.size(); ++i) {
+                const SeatCode seat = kTableOrder[i];
+                QVERIFY2(left == 0 || i + left >= kTableOrder.size()
+                             ? scene.fanShows(seat, faces || seat == kHuman)
+                             : scene.fanIsBare(seat),
+                         qPrintable(where + QStringLiteral(", seat %1").arg(seat)));
+            }
+            QVERIFY2(scene.boardShows(boardCards), qPrintable(where));
         }
-        QVERIFY(scene.boardShows(boardCards));
     }
 
     // The game draws over what is on the table; only a repaint from the window system clears
@@ -215,12 +191,9 @@ private slots:
         scene.foldAllBut(1);
         scene.table.street = kShowdown;
         scene.gamePaints();
-        QVERIFY(scene.fanIsBare(kFreak));
-        QVERIFY(scene.fanShows(kRobot, false));
-        QVERIFY(scene.boardShows(3));
+        QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(3));
         scene.windowRepaints();
-        QVERIFY(scene.boardShows(0));
-        QVERIFY(scene.fanShows(kRobot, false));
+        QVERIFY(scene.boardShows(0) && scene.fanShows(kRobot, false));
     }
 
     void brokeSeatsShowNoCards() {
@@ -238,9 +211,9 @@ private slots:
         for (const auto& [chosen, drawn] : {std::pair{55, 55}, {53, 53}, {54, 54}, {77, 52}}) {
             scene.table.cardback = chosen;
             scene.gamePaints();
-            for (const SeatCode seat : kOpponents)
-                QVERIFY2(scene.fanShows(seat, false, drawn), qPrintable(QString::number(chosen)));
-            QVERIFY(scene.fanShows(kHuman, true));
+            for (const SeatCode seat : kTableOrder)
+                QVERIFY2(scene.fanShows(seat, seat == kHuman, drawn),
+                         qPrintable(QString::number(chosen)));
         }
     }
 
@@ -253,8 +226,8 @@ private slots:
         scene.windowRepaints();
         QCOMPARE(scene.beeps, beeps + 1);
         QVERIFY(scene.isBare(QRect(0, 0, 50, 80)));
-        QVERIFY(scene.fanShows(kHuman, true) && scene.fanShows(kPinhead, false));
-        QVERIFY(scene.boardShows(3));
+        QVERIFY(scene.fanShows(kHuman, true) && scene.fanShows(kPinhead, false) &&
+                scene.boardShows(3));
         scene.gamePaints();
         QCOMPARE(scene.beeps, beeps + 1);
         scene.surface.erasearea(fanOf(kFreak).erase);

@@ -1,48 +1,90 @@
 #pragma once
 
+// Everything the UI tests use, so that each test file includes only this header.
 #include "settings/settings_file.h"
+#include "ui/about_box.h"
+#include "ui/bevel_panel.h"
+#include "ui/card_artwork.h"
+#include "ui/gradient_button.h"
 #include "ui/main_window.h"
+#include "ui/options_panel.h"
+#include "ui/options_radio_group.h"
+#include "ui/options_up_down.h"
+#include "ui/table_canvas.h"
+#include "ui/table_surface.h"
 
 #include <functional>
 #include <memory>
-#include <QMessageBox>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
 #include <vector>
 
 namespace omaha::test {
 
 // Each test file registers its test object; the test program runs them all.
-using SuiteFactory = std::function<std::unique_ptr<QObject>()>;
-bool registerSuite(SuiteFactory factory);
-std::vector<SuiteFactory>& suites();
+inline std::vector<std::function<std::unique_ptr<QObject>()>>& suites() {
+    static std::vector<std::function<std::unique_ptr<QObject>()>> all;
+    return all;
+}
 
 #define OMAHA_UI_SUITE(Class)                                                                      \
     [[maybe_unused]] static const bool registered##Class =                                         \
-        ::omaha::test::registerSuite([] { return std::make_unique<Class>(); })
+        (::omaha::test::suites().push_back([] { return std::make_unique<Class>(); }), true)
 
 // Shows a top-level widget on the offscreen screen and waits until it is exposed.
-void showAndWait(QWidget& widget);
+inline void showAndWait(QWidget& widget) {
+    widget.show();
+    if (!QTest::qWaitForWindowExposed(&widget))
+        qWarning("window not exposed");
+}
 
-// Runs `action` once the next modal window is up, for answering message boxes and dialogs.
-void whenModalAppears(std::function<void(QWidget*)> action);
+// Runs `action` once the next modal window is up, for answering message boxes and dialogs;
+// gives up after `attempts` looks ten milliseconds apart.
+inline void whenModalAppears(std::function<void(QWidget*)> action, int attempts = 500) {
+    QTimer::singleShot(10, [action = std::move(action), attempts]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            action(modal);
+        else if (attempts > 1)
+            whenModalAppears(std::move(action), attempts - 1);
+    });
+}
 
 // Answers the next message box with `button`, keeping its text in `text`.
-void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok);
+inline void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok) {
+    whenModalAppears([&text, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box && box->button(button)) {
+            text = box->text();
+            box->button(button)->click();
+        }
+    });
+}
+
+inline void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The widget named `name` inside `parent`.
+template <typename Widget = QLabel>
+Widget* find(const QWidget& parent, const char* name) {
+    return parent.findChild<Widget*>(QLatin1String(name));
+}
 
 // A fresh working folder for the game, with or without the table bitmap; the previous working
 // folder comes back when it goes.
-class WorkingFolder {
-public:
+struct WorkingFolder {
     enum class Baize { Present, Missing };
-    explicit WorkingFolder(Baize baize);
-    ~WorkingFolder();
+    explicit WorkingFolder(Baize baize = Baize::Present) {
+        if (baize == Baize::Present)
+            QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
+        QDir::setCurrent(dir.path());
+    }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString settings() const { return path(QStringLiteral("vellum.ini")); }
 
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-private:
-    QTemporaryDir dir_;
-    QString previous_;
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
 };
 
 // A main window on screen, playing from a settings file of its own in a working folder with the
@@ -50,9 +92,12 @@ private:
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
     Window() { showAndWait(form); }
+    QString label(const char* name) { return find(form.table(), name)->text(); }
+    void press(TableButton which) { click(form.buttons()[which]); }
+    bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 
-    WorkingFolder folder{WorkingFolder::Baize::Present};
-    TForm1 form{SettingsFile(folder.path(QStringLiteral("vellum.ini")).toStdString()), fixedClock};
+    WorkingFolder folder;
+    TForm1 form{SettingsFile(folder.settings().toStdString()), fixedClock};
 };
 
 } // namespace omaha::test
