@@ -78,8 +78,12 @@ void Game::dealNextHand() {
             table_.outcount += 1;
     // The pot holds both blinds before the blind seats pay them.
     setPot(addChips(table_.smallblind, table_.bigblind));
-    for (const SeatCode seat : kTableOrder)
+    for (const SeatCode seat : kTableOrder) {
         view_.showCash(seat, table_.seats[seat].cash);
+        // A broke seat is dealt cards but shows none; what it held last hand is wiped.
+        if (table_.seats[seat].cash <= 0)
+            view_.erasearea(fanOf(seat).erase);
+    }
     dealhand();
     paintcards();
     view_.setStayCaption("Call");
@@ -104,8 +108,12 @@ void Game::paintcards() {
 }
 
 void Game::setCash(SeatCode seat, std::int32_t cash) {
+    const bool wentBroke = table_.seats[seat].cash > 0 && cash <= 0;
     table_.seats[seat].cash = cash;
     view_.showCash(seat, cash);
+    // A seat without chips shows no cards, also in the middle of a hand.
+    if (wentBroke)
+        view_.erasearea(fanOf(seat).erase);
 }
 
 void Game::setPot(std::int32_t pot) {

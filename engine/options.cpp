@@ -23,11 +23,15 @@ void Game::newGameCommand(std::string_view moneyText) {
     const auto cash = parseWholeNumber(moneyText);
     if (!cash)
         throw GameError("'" + std::string(moneyText) + "' is not a valid integer value");
-    // A game where nobody has chips could never be played.
-    if (*cash <= 0) {
+    // The same limits as the initial cash of the options panel: a game where nobody has chips
+    // could never be played, and one whose target lies beyond the largest cash would never end.
+    if (*cash < kLowestCash || *cash > kHighestCash) {
         view_.showMessage("the value is off limits", "");
         return;
     }
+    // Written first, so that a restart measures the target from this game's starting cash; a
+    // failed write leaves the old game as it was.
+    settings_.writeInt("Cash", "initial", *cash);
     for (Seat& seat : table_.seats)
         seat.cash = *cash;
     table_.initialcash = *cash;

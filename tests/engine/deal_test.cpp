@@ -146,6 +146,23 @@ TEST_F(DealTest, BlindsGoRoundTheTableOneSeatAtEveryDeal) {
     }
 }
 
+TEST_F(DealTest, SeatsWithoutCashHaveTheirCardsWiped) {
+    seatEveryone();
+    game.newGameCommand("1200");
+    game.playerpasses();
+    t.seats[kPinhead].cash = 0; // went broke in the last hand
+    t.seats[kRobot].cash = 1;   // pays its last chip as the next small blind
+    view.clearLog();
+    game.newgame();
+    const auto wiped = [&](SeatCode seat) {
+        return logged("erase " + std::to_string(fanOf(seat).erase.left) + "," +
+                      std::to_string(fanOf(seat).erase.top));
+    };
+    EXPECT_TRUE(wiped(kPinhead));
+    EXPECT_TRUE(wiped(kRobot));
+    EXPECT_FALSE(wiped(kGeek));
+}
+
 TEST_F(DealTest, OddSmallBetsHalveDownForTheSmallBlind) {
     for (const auto& [smallbet, smallblind] : {std::pair{3, 1}, std::pair{1, 0}}) {
         seatEveryone();

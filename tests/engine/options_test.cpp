@@ -13,15 +13,36 @@ protected:
     }
 };
 
-TEST_F(NewGameTest, TakesTheTypedCashWithoutRangeCheckOrSaving) {
-    game.newGameCommand("50");
+TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsTheInitialCash) {
+    game.newGameCommand("700");
     EXPECT_EQ(messageTexts(), (Messages{"Are you sure?"}));
-    EXPECT_EQ(t.initialcash, 50);
-    EXPECT_EQ(t.seats[kHuman].cash, 50);
-    EXPECT_EQ(t.seats[kExpert].cash, 49);
-    EXPECT_EQ(t.seats[kRobot].cash, 48);
-    EXPECT_EQ(game.settings().readInt("Cash", "initial", -1), 1200);
+    EXPECT_EQ(t.initialcash, 700);
+    EXPECT_EQ(t.seats[kHuman].cash, 700);
+    EXPECT_EQ(t.seats[kExpert].cash, 699);
+    EXPECT_EQ(t.seats[kRobot].cash, 698);
+    // A restart measures the target from the new game's cash.
+    EXPECT_EQ(game.settings().readInt("Cash", "initial", -1), 700);
     EXPECT_EQ(view.status(kRobot), "big blind");
+}
+
+TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
+    for (const auto& [text, accepted] : {std::pair{"99", false},
+                                         {"100", true},
+                                         {"1000000", true},
+                                         {"1000001", false},
+                                         {"2147483647", false},
+                                         {"0", false},
+                                         {"-5", false}}) {
+        game.newGameCommand(text);
+        const std::int32_t expected = accepted ? std::stoi(text) : t.initialcash;
+        const Messages expectedMessages =
+            accepted ? Messages{"Are you sure?"}
+                     : Messages{"Are you sure?", "the value is off limits"};
+        EXPECT_EQ(messageTexts(), expectedMessages) << text;
+        EXPECT_EQ(t.initialcash, expected) << text;
+        EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
+        EXPECT_EQ(game.settings().readInt("Cash", "initial", -1), expected) << text;
+    }
 }
 
 TEST_F(NewGameTest, AnsweredNoChangesNothing) {
@@ -32,16 +53,14 @@ TEST_F(NewGameTest, AnsweredNoChangesNothing) {
     EXPECT_EQ(t.seats[kHuman].hole, before.seats[kHuman].hole);
 }
 
-TEST_F(NewGameTest, RefusesNonNumbersAndEmptyPurses) {
+TEST_F(NewGameTest, RefusesWhatIsNoNumber) {
     try {
         game.newGameCommand("12x");
         ADD_FAILURE() << "a word was taken for a number";
     } catch (const GameError& error) {
         EXPECT_STREQ(error.what(), "'12x' is not a valid integer value");
     }
-    game.newGameCommand("0");
-    EXPECT_EQ(messageTexts(),
-              (Messages{"Are you sure?", "Are you sure?", "the value is off limits"}));
+    EXPECT_EQ(messageTexts(), (Messages{"Are you sure?"}));
     EXPECT_EQ(t.initialcash, 1200);
 }
 

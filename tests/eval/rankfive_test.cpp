@@ -101,8 +101,9 @@ TEST(Rankfive, EveryDistinctHandLiesInsideItsClass) {
         // hand of a class, a flush say, beats every hand of the class below, a straight.
         EXPECT_EQ(lowest[k] / 140, kLowest[k]) << "class " << k;
         EXPECT_EQ(highest[k] / 140, kHighest[k]) << "class " << k;
-        if (k > 0)
+        if (k > 0) {
             EXPECT_GT(lowest[k], highest[k - 1]) << "class " << k;
+        }
     }
 }
 
