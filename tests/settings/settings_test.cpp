@@ -199,10 +199,10 @@ TEST_F(SettingsTest, AReadOnlyFileOrFolderIsLeftAsItWas) {
 // Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
 // back what was there.
 struct ScopedVariable {
-    ScopedVariable(const char* name, const char* value) : name(name) {
-        if (const char* old = std::getenv(name))
+    ScopedVariable(const char* variable, const char* value) : name(variable) {
+        if (const char* old = std::getenv(variable))
             saved = old;
-        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+        value != nullptr ? ::setenv(variable, value, 1) : ::unsetenv(variable);
     }
     ~ScopedVariable() { saved ? ::setenv(name, saved->c_str(), 1) : ::unsetenv(name); }
     const char* name;
