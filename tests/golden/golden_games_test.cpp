@@ -16,8 +16,15 @@
 #include <string_view>
 #include <vector>
 
+#ifndef GOLDEN_GAMES_STRIDE
+#define GOLDEN_GAMES_STRIDE 1
+#endif
+
 namespace omaha {
 namespace {
+
+// Every how-manieth game of the list is played.
+constexpr std::size_t kStride = GOLDEN_GAMES_STRIDE;
 
 struct GoldenGame {
     std::string_view options;
@@ -26,59 +33,59 @@ struct GoldenGame {
 
 // clang-format off
 constexpr std::array kGoldenGames = {
-    GoldenGame{"--seed 1 --hands 30", 0x0},
-    GoldenGame{"--seed 2 --hands 30 --script crf", 0x0},
-    GoldenGame{"--seed 3 --hands 30 --script r", 0x0},
-    GoldenGame{"--seed 4 --hands 30 --script rrc", 0x0},
-    GoldenGame{"--seed 5 --hands 30 --script cf", 0x0},
-    GoldenGame{"--seed 6 --hands 30 --script ccr", 0x0},
-    GoldenGame{"--seed 7 --hands 30 --script f", 0x0},
-    GoldenGame{"--seed 8 --hands 30 --script rf", 0x0},
-    GoldenGame{"--seed 9 --hands 30 --script cccf", 0x0},
-    GoldenGame{"--seed 10 --hands 30 --script rcr", 0x0},
-    GoldenGame{"--seed 0 --hands 30 --script cr", 0x0},
-    GoldenGame{"--seed 4294967295 --hands 30 --script rc", 0x0},
-    GoldenGame{"--seed 11 --hands 12 --level 25", 0x0},
-    GoldenGame{"--seed 12 --hands 12 --level 25 --script rc", 0x0},
-    GoldenGame{"--seed 13 --hands 12 --level 25 --script crf", 0x0},
-    GoldenGame{"--seed 14 --hands 12 --level 33", 0x0},
-    GoldenGame{"--seed 15 --hands 12 --level 33 --script rrf", 0x0},
-    GoldenGame{"--seed 16 --hands 12 --level 33 --script cr", 0x0},
-    GoldenGame{"--seed 17 --hands 6 --level 50", 0x0},
-    GoldenGame{"--seed 18 --hands 6 --level 50 --script r", 0x0},
-    GoldenGame{"--seed 19 --hands 6 --level 50 --script cf", 0x0},
+    GoldenGame{"--seed 1 --hands 30", 0x6d0452325ec87312},
+    GoldenGame{"--seed 2 --hands 30 --script crf", 0x0e40ad2c2539494b},
+    GoldenGame{"--seed 3 --hands 30 --script r", 0x6da59e962e30812b},
+    GoldenGame{"--seed 4 --hands 30 --script rrc", 0xb07cf3bca05ef533},
+    GoldenGame{"--seed 5 --hands 30 --script cf", 0xb576e14cf35ff7d5},
+    GoldenGame{"--seed 6 --hands 30 --script ccr", 0xda3c9241807aa9f2},
+    GoldenGame{"--seed 7 --hands 30 --script f", 0xc7cdb480366ecd55},
+    GoldenGame{"--seed 8 --hands 30 --script rf", 0x10e1c7ec119363e3},
+    GoldenGame{"--seed 9 --hands 30 --script cccf", 0xdaf6cd1c0538ead4},
+    GoldenGame{"--seed 10 --hands 30 --script rcr", 0xcf7fa32463c05beb},
+    GoldenGame{"--seed 0 --hands 30 --script cr", 0x34d7576a10963540},
+    GoldenGame{"--seed 4294967295 --hands 30 --script rc", 0x668fcdb52f2d4fc8},
+    GoldenGame{"--seed 11 --hands 12 --level 25", 0x5e5d119b8a665554},
+    GoldenGame{"--seed 12 --hands 12 --level 25 --script rc", 0x459367053561fed4},
+    GoldenGame{"--seed 13 --hands 12 --level 25 --script crf", 0xc193756fb1341756},
+    GoldenGame{"--seed 14 --hands 12 --level 33", 0x9fbfac29a489a911},
+    GoldenGame{"--seed 15 --hands 12 --level 33 --script rrf", 0x97602a9a9995e9fe},
+    GoldenGame{"--seed 16 --hands 12 --level 33 --script cr", 0x367ed2e9f040700b},
+    GoldenGame{"--seed 17 --hands 6 --level 50", 0x3bd3e48691bd319f},
+    GoldenGame{"--seed 18 --hands 6 --level 50 --script r", 0xb63a3ea31a016ea1},
+    GoldenGame{"--seed 19 --hands 6 --level 50 --script cf", 0x1bde86321fdc0a23},
     // Levels only a hand-edited file holds: the estimate keeps its last strength.
-    GoldenGame{"--seed 20 --hands 20 --level 30", 0x0},
-    GoldenGame{"--seed 21 --hands 20 --level 7 --script rc", 0x0},
-    GoldenGame{"--seed 22 --hands 20 --level -1 --script cr", 0x0},
+    GoldenGame{"--seed 20 --hands 20 --level 30", 0xffe67986b0b1ce69},
+    GoldenGame{"--seed 21 --hands 20 --level 7 --script rc", 0xe319a598e4a9a05b},
+    GoldenGame{"--seed 22 --hands 20 --level -1 --script cr", 0x5578b736fd13d1cf},
     // Stakes: every level of the betting limits, odd bets, a small bet above the big one.
-    GoldenGame{"--seed 23 --hands 20 --small 4 --big 8 --script rc", 0x0},
-    GoldenGame{"--seed 24 --hands 20 --small 10 --big 20 --script r", 0x0},
-    GoldenGame{"--seed 25 --hands 20 --small 3 --big 6 --script crf", 0x0},
-    GoldenGame{"--seed 26 --hands 20 --small 1 --big 2 --script rc", 0x0},
-    GoldenGame{"--seed 27 --hands 20 --small 6 --big 4 --script cr", 0x0},
+    GoldenGame{"--seed 23 --hands 20 --small 4 --big 8 --script rc", 0xeb1a5c048cf25406},
+    GoldenGame{"--seed 24 --hands 20 --small 10 --big 20 --script r", 0xcdf1b659a7f0d10d},
+    GoldenGame{"--seed 25 --hands 20 --small 3 --big 6 --script crf", 0x766722aa7e5cf0d2},
+    GoldenGame{"--seed 26 --hands 20 --small 1 --big 2 --script rc", 0x6e5ecd1bd1aab3f1},
+    GoldenGame{"--seed 27 --hands 20 --small 6 --big 4 --script cr", 0x4894afe3aca9aa58},
     // Values outside what the options panel offers read as the defaults.
-    GoldenGame{"--seed 28 --hands 20 --small -2 --big -4 --script rc", 0x0},
-    GoldenGame{"--seed 29 --hands 20 --cash 3000000000 --script cr", 0x0},
-    GoldenGame{"--seed 30 --hands 20 --cash 50 --script r", 0x0},
-    GoldenGame{"--seed 31 --hands 20 --until 50 --script rc", 0x0},
+    GoldenGame{"--seed 28 --hands 20 --small -2 --big -4 --script rc", 0x7d041d6ab668e308},
+    GoldenGame{"--seed 29 --hands 20 --cash 3000000000 --script cr", 0x3112ab514353b94b},
+    GoldenGame{"--seed 30 --hands 20 --cash 50 --script r", 0x33393dbe06078729},
+    GoldenGame{"--seed 31 --hands 20 --until 50 --script rc", 0x7ae1b75c51b33841},
     // Short purses: seats go broke, the game is won or lost.
-    GoldenGame{"--seed 32 --hands 400 --cash 100 --until 100 --script rc", 0x0},
-    GoldenGame{"--seed 33 --hands 400 --cash 100 --until 100 --script c", 0x0},
-    GoldenGame{"--seed 34 --hands 400 --cash 100 --until 1000000 --script rrc", 0x0},
+    GoldenGame{"--seed 32 --hands 400 --cash 100 --until 100 --script rc", 0x78a11f1ffc65fa81},
+    GoldenGame{"--seed 33 --hands 400 --cash 100 --until 100 --script c", 0x5d95aad3ef6a47bf},
+    GoldenGame{"--seed 34 --hands 400 --cash 100 --until 1000000 --script rrc", 0x72aa4424df0e96a9},
     GoldenGame{"--seed 35 --hands 400 --cash 100 --until 1000000 --small 10 --big 20 --script r",
-               0x0},
+               0xf8edaef4662b0638},
     GoldenGame{"--seed 36 --hands 400 --cash 120 --until 300 --small 8 --big 16 --script crf",
-               0x0},
-    GoldenGame{"--seed 37 --hands 400 --cash 100 --until 100 --level 25 --script cf", 0x0},
-    GoldenGame{"--seed 38 --hands 400 --cash 100 --until 1000000 --level 33 --script c", 0x0},
-    GoldenGame{"--seed 39 --hands 60 --cash 1 --script rc", 0x0},
-    GoldenGame{"--seed 40 --hands 3 --cash 0 --script c", 0x0},
-    GoldenGame{"--seed 41 --hands 3 --cash -5 --script r", 0x0},
-    GoldenGame{"--seed 42 --hands 0", 0x0},
-    GoldenGame{"--seed 43 --hands 40 --small 1000000 --big 1000000 --script rc", 0x0},
+               0x0d18f986fe9679a2},
+    GoldenGame{"--seed 37 --hands 400 --cash 100 --until 100 --level 25 --script cf", 0xa265b7c6f98be1f2},
+    GoldenGame{"--seed 38 --hands 400 --cash 100 --until 1000000 --level 33 --script c", 0x71bf559b5c511f86},
+    GoldenGame{"--seed 39 --hands 60 --cash 1 --script rc", 0x60a081256efe006e},
+    GoldenGame{"--seed 40 --hands 3 --cash 0 --script c", 0x7776db37054a91af},
+    GoldenGame{"--seed 41 --hands 3 --cash -5 --script r", 0x67714598a1bd80ea},
+    GoldenGame{"--seed 42 --hands 0", 0x253d552526496540},
+    GoldenGame{"--seed 43 --hands 40 --small 1000000 --big 1000000 --script rc", 0xbc2d78737a45811d},
     GoldenGame{"--seed 44 --hands 200 --cash 1000000 --until 100 --small 10 --big 20 --script r",
-               0x0},
+               0xb71c85f67b119cdd},
 };
 // clang-format on
 
@@ -128,13 +135,14 @@ protected:
 
 TEST_F(GoldenGames, EveryGamePlaysAsPinned) {
     bool splitPot = false, gameWon = false, gameLost = false, brokeSeat = false;
-    for (const GoldenGame& game : kGoldenGames) {
+    for (std::size_t i = 0; i < kGoldenGames.size(); i += kStride) {
+        const GoldenGame& game = kGoldenGames[i];
         const Played played = play(game.options);
         const std::uint64_t actual = signature(played.status, played.stream);
         char hex[32];
         std::snprintf(hex, sizeof hex, "0x%016llx", static_cast<unsigned long long>(actual));
-        EXPECT_EQ(actual, game.signature) << "omaha-sim play " << game.options << " now gives "
-                                          << hex;
+        EXPECT_EQ(actual, game.signature)
+            << "omaha-sim play " << game.options << " now gives " << hex;
         splitPot = splitPot || played.stream.find("\"result\":\"You , ") != std::string::npos ||
                    played.stream.find(" , ") != std::string::npos;
         gameWon = gameWon || played.stream.find("\"You win!\"") != std::string::npos;
@@ -142,6 +150,8 @@ TEST_F(GoldenGames, EveryGamePlaysAsPinned) {
         brokeSeat = brokeSeat || played.stream.find(",0,") != std::string::npos;
     }
     // The list keeps covering what it was chosen for.
+    if (kStride > 1)
+        return;
     EXPECT_TRUE(splitPot);
     EXPECT_TRUE(gameWon);
     EXPECT_TRUE(gameLost);
