@@ -1,7 +1,7 @@
 #include "ai/assess.h"
 
 #include "ai/simdeck.h"
-#include "engine/table_state.h"
+#include "core/table_state.h"
 #include "eval/omaha_hand.h"
 
 #include <cstddef>
@@ -21,15 +21,15 @@ constexpr std::size_t kSimRiver = 51;
 
 // Won samples count this much at each level, so that every level ends near 100 at most. Zero
 // marks a level the estimate does not know.
-constexpr std::int32_t wonsamplescale(std::int32_t complevel) {
+constexpr std::int32_t wonsamplescale(AiLevel complevel) {
     switch (complevel) {
-    case kAmateur:
+    case AiLevel::Amateur:
         return 5;
-    case kExpertLevel:
+    case AiLevel::Expert:
         return 4;
-    case kMasterLevel:
+    case AiLevel::Master:
         return 3;
-    case kGenius:
+    case AiLevel::Genius:
         return 2;
     default:
         return 0;
@@ -37,14 +37,14 @@ constexpr std::int32_t wonsamplescale(std::int32_t complevel) {
 }
 
 // How many of the real community cards are face up, and so shared by every simulated opponent.
-constexpr std::size_t knowncards(std::int32_t street) {
-    if (street <= kPreflop) {
+constexpr std::size_t knowncards(Street street) {
+    if (street <= Street::Preflop) {
         return 0;
     }
-    if (street == kFlop) {
+    if (street == Street::Flop) {
         return 3;
     }
-    if (street == kTurn) {
+    if (street == Street::Turn) {
         return 4;
     }
     return kBoardCards;
@@ -52,16 +52,16 @@ constexpr std::size_t knowncards(std::int32_t street) {
 
 // The player's own board in this sample: the hand's real cards, with those not yet shown replaced
 // from the simulation deck. Pre-flop only the flop is replaced: the real turn and river stay.
-Board ownboard(const Board& board, std::int32_t street, const Deck& simdeck) {
+Board ownboard(const Board& board, Street street, const Deck& simdeck) {
     Board own = board;
-    if (street <= kPreflop) {
+    if (street <= Street::Preflop) {
         own[0] = simdeck[kSimFlop];
         own[1] = simdeck[kSimFlop + 1];
         own[2] = simdeck[kSimFlop + 2];
-    } else if (street == kFlop) {
+    } else if (street == Street::Flop) {
         own[3] = simdeck[kSimTurn];
         own[4] = simdeck[kSimRiver];
-    } else if (street == kTurn) {
+    } else if (street == Street::Turn) {
         own[4] = simdeck[kSimRiver];
     }
     return own;
@@ -86,8 +86,8 @@ bool beatssix(std::int32_t own, const Board& board, std::size_t known, const Dec
 
 } // namespace
 
-std::int32_t assess(const Hole& workhand, const Board& board, std::int32_t street,
-                    std::int32_t complevel, std::int32_t previous, Random31& random) noexcept {
+std::int32_t assess(const Hole& workhand, const Board& board, Street street, AiLevel complevel,
+                    std::int32_t previous, Random31& random) noexcept {
     // An unknown level, which only a hand-edited settings file can give, would otherwise run an
     // arbitrary number of samples for nothing, and a large one would freeze the game.
     const std::int32_t scale = wonsamplescale(complevel);
@@ -98,7 +98,7 @@ std::int32_t assess(const Hole& workhand, const Board& board, std::int32_t stree
     const std::size_t known = knowncards(street);
     Deck simdeck = freshsimdeck();
     std::int32_t won = 0;
-    for (std::int32_t sample = 0; sample <= complevel; ++sample) {
+    for (std::int32_t sample = 0; sample <= levelValue(complevel); ++sample) {
         shufflesimdeck(simdeck, random);
         const std::int32_t own = besthand(workhand, ownboard(board, street, simdeck)).category;
         if (beatssix(own, board, known, simdeck)) {

@@ -1,6 +1,6 @@
 #include "ai/decision_tables.h"
 
-#include "engine/table_state.h"
+#include "core/table_state.h"
 
 #include <array>
 #include <span>
@@ -39,30 +39,30 @@ std::int32_t lookup(std::span<const Step> row, std::int32_t strength) {
 
 } // namespace
 
-std::int32_t callchance(std::int32_t street, std::int32_t strength) noexcept {
+std::int32_t callchance(Street street, std::int32_t strength) noexcept {
     switch (street) {
-    case kPreflop:
+    case Street::Preflop:
         return lookup(kPreflopCall, strength);
-    case kFlop:
+    case Street::Flop:
         return lookup(kFlopCall, strength);
-    case kTurn:
+    case Street::Turn:
         return lookup(kTurnCall, strength);
-    case kRiver:
+    case Street::River:
         return lookup(kRiverCall, strength);
     default:
         return 0; // no decision is asked for outside the four betting streets
     }
 }
 
-std::int32_t raisechance(std::int32_t street, std::int32_t strength) noexcept {
+std::int32_t raisechance(Street street, std::int32_t strength) noexcept {
     switch (street) {
-    case kPreflop:
+    case Street::Preflop:
         return lookup(kPreflopRaise, strength);
-    case kFlop:
+    case Street::Flop:
         return lookup(kFlopRaise, strength);
-    case kTurn:
+    case Street::Turn:
         return lookup(kTurnRaise, strength);
-    case kRiver:
+    case Street::River:
         return lookup(kRiverRaise, strength);
     default:
         return 0;

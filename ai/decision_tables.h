@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/street.h"
+
 #include <cstdint>
 
 namespace omaha {
 
 // The percentage with which a computer player calls a pending bet, by street and strength.
-std::int32_t callchance(std::int32_t street, std::int32_t strength) noexcept;
+std::int32_t callchance(Street street, std::int32_t strength) noexcept;
 
 // The percentage with which a computer player raises in its own turn, by street and strength.
-std::int32_t raisechance(std::int32_t street, std::int32_t strength) noexcept;
+std::int32_t raisechance(Street street, std::int32_t strength) noexcept;
 
 // Whether one draw of the random source carries a decision made with `chance` percent. The test
 // is strict, so a chance of c succeeds c - 1 times in 100 and a chance of 100 is not certain;

@@ -33,7 +33,7 @@ std::int32_t decideraise(OpponentMind& mind, TableState& table, SeatCode seat) {
     reassess(mind, table, seat);
     mind.chance = raisechance(table.street, mind.strength);
     if (randomtest(mind.chance, table.random())) {
-        raiseby = table.street <= kFlop ? table.smallbet : table.bigbet;
+        raiseby = betsSmall(table.street) ? table.smallbet : table.bigbet;
     }
     return raiseby;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/card.h"
-#include "engine/seats.h"
-#include "engine/table_state.h"
+#include "core/card.h"
+#include "core/seats.h"
+#include "core/table_state.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/card.h"
-#include "engine/random31.h"
+#include "core/card.h"
+#include "core/random31.h"
 
 #include <cstdint>
 #include <utility>

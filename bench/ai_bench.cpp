@@ -1,8 +1,8 @@
 #include "ai/assess.h"
 #include "ai/simdeck.h"
-#include "engine/card.h"
-#include "engine/random31.h"
-#include "engine/table_state.h"
+#include "core/card.h"
+#include "core/random31.h"
+#include "core/table_state.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -25,7 +25,7 @@ void assessAtLevel(benchmark::State& state) {
     std::int32_t strength = 0;
     std::int64_t total = 0;
     for (auto _ : state) {
-        strength = assess(kHand, kFlopBoard, kFlop, level, strength, random);
+        strength = assess(kHand, kFlopBoard, Street::Flop, level, strength, random);
         benchmark::DoNotOptimize(strength);
         total += strength;
     }
@@ -56,12 +56,12 @@ double fastest(const std::vector<double>& times) {
 
 BENCHMARK(assessAtLevel)
     ->Name("assess")
-    ->Arg(kAmateur)
-    ->Arg(kExpertLevel)
-    ->Arg(kMasterLevel)
-    ->Arg(kGenius)
+    ->Arg(AiLevel::Amateur)
+    ->Arg(AiLevel::Expert)
+    ->Arg(AiLevel::Master)
+    ->Arg(AiLevel::Genius)
     ->ComputeStatistics("min", fastest);
-BENCHMARK(drawsFloor)->Name("draws_floor")->Arg(kGenius)->ComputeStatistics("min", fastest);
+BENCHMARK(drawsFloor)->Name("draws_floor")->Arg(AiLevel::Genius)->ComputeStatistics("min", fastest);
 
 } // namespace
 } // namespace omaha

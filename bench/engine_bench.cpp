@@ -1,6 +1,10 @@
 // The costliest single button press: the human's Raise on the flop at the Genius level, which the
 // seven computer players answer before each takes a turn, fourteen strength estimates in all.
+#include "ai/simulating_opponents.h"
+#include "core/dealing.h"
+#include "core/deck.h"
 #include "engine/game.h"
+#include "tests/game_position.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -18,19 +22,20 @@ public:
     void showResult(std::string_view) override {}
     void enableButton(TableButton, bool) override {}
     void setStayCaption(std::string_view) override {}
-    void paintcards(const TableState&) override {}
-    void erasearea(Rect) override {}
+    void showCards(const TableState&) override {}
+    void wipeSeatCards(SeatCode) override {}
+    void wipeBoard() override {}
     void showMessage(std::string_view, std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return true; }
 };
 
 void costliestPress(benchmark::State& state) {
     NoView view;
     // The press writes no settings, so the file is never created.
+    SimulatingOpponents opponents;
     Game game(view, SettingsFile(std::filesystem::temp_directory_path() / "omaha-bench-unused.ini"),
-              [] { return 5u; });
-    TableState& table = game.table();
-    table.complevel = kGenius;
+              opponents, [] { return 5u; });
+    TableState& table = GamePosition::table(game);
+    table.complevel = AiLevel::Genius;
     table.smallbet = 2;
     table.bigbet = 4;
     table.initialcash = 1200;
@@ -40,16 +45,17 @@ void costliestPress(benchmark::State& state) {
     // This deal has every computer player answer the raise and then take a turn: fourteen
     // estimates, none of them a fold.
     table.random.seed(5);
-    game.builddeck();
-    game.dealhand();
-    table.street = kFlop;
+    table.deck = freshDeck();
+    shuffleDeck(table.deck, table.random);
+    dealFromDeck(table);
+    table.street = Street::Flop;
     table.opener = kHuman;
     table.pot = 24;
     const TableState flop = table;
 
     for (auto _ : state) {
         table = flop;
-        game.playerbets();
+        game.raise();
         benchmark::DoNotOptimize(table.pot);
     }
 }

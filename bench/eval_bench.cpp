@@ -1,4 +1,4 @@
-#include "engine/card.h"
+#include "core/card.h"
 #include "eval/hand_rank.h"
 #include "eval/omaha_hand.h"
 

@@ -1,4 +1,4 @@
-#include "engine/chips.h"
+#include "core/chips.h"
 #include "engine/game.h"
 
 namespace omaha {
@@ -15,25 +15,32 @@ SeatCode pendingBettor(const TableState& table) {
 
 } // namespace
 
-void Game::takeBet(SeatCode seat, std::int32_t amount) {
-    setCash(seat, subtractChips(table_.seats[seat].cash, amount));
-    setPot(addChips(table_.pot, amount));
+void Game::answerBet(SeatCode first, SeatCode last) {
+    for (SeatCode seat = first; seat >= last; --seat)
+        if (table_.seats[seat].active())
+            callOrFold(seat);
 }
 
-void Game::callorfold(SeatCode seat) {
+void Game::advanceStreet() {
+    table_.street = nextStreet(table_.street);
+    paintCards();
+}
+
+void Game::callOrFold(SeatCode seat) {
     Seat& s = table_.seats[seat];
-    const bool willcall = script_ ? script_->calls(table_, seat) : decidecall(mind_, table_, seat);
+    const bool willcall = opponents_.callsBet(table_, seat);
+    // A seat cannot call more than it has, whatever it decided.
     if (willcall && std::int64_t{s.cash} - table_.tocall >= 0) {
         view_.showStatus(seat, "Calls");
         takeBet(seat, table_.tocall);
         return;
     }
-    view_.erasearea(fanOf(seat).erase);
+    view_.wipeSeatCards(seat);
     view_.showStatus(seat, "Folds");
     s.folded = true;
     table_.outcount += 1;
     if (table_.outcount == 7)
-        foldwin();
+        foldWin();
     if (table_.opener == seat) {
         // Each street still begins with the first seat still in play behind the one that folded.
         SeatCode next = kHuman;
@@ -47,13 +54,12 @@ void Game::callorfold(SeatCode seat) {
     }
 }
 
-void Game::checkorraise(SeatCode seat) {
+void Game::checkOrRaise(SeatCode seat) {
     table_.raiseby = 0;
-    if (table_.opener == seat) {
-        table_.street += 1;
-        paintcards();
-    }
-    if (table_.street == kShowdown) {
+    // A street ends when the turn comes round to the seat that opened it, before that seat acts.
+    if (table_.opener == seat)
+        advanceStreet();
+    if (table_.street == Street::Showdown) {
         showdown();
         return;
     }
@@ -63,94 +69,87 @@ void Game::checkorraise(SeatCode seat) {
         return;
 
     table_.tocall = 0;
-    table_.raiseby = script_ ? script_->raises(table_, seat) : decideraise(mind_, table_, seat);
+    table_.raiseby = opponents_.raiseInTurn(table_, seat);
     if (table_.raiseby == 0) {
-        if (table_.street >= kFlop && table_.street <= kRiver)
+        // Pre-flop a check leaves the status as it was.
+        if (isAfterFlopBetting(table_.street))
             view_.showStatus(seat, "Check");
         return;
     }
     view_.showStatus(seat, "Raises");
     view_.colourStatus(seat, StatusColour::Yellow);
+    // A turn begins with nothing to call, so the raise costs the raiser the raise alone.
     table_.tocall = table_.raiseby;
     takeBet(seat, table_.tocall);
     for (Seat& other : table_.seats)
         other.raised = false;
     s.raised = true;
-    for (SeatCode after = seat - 1; after >= kRobot; --after)
-        if (table_.seats[after].active())
-            callorfold(after);
+    answerBet(seat - 1, kRobot);
     for (SeatCode before = kFreak; before > seat; --before)
         if (table_.seats[before].active())
             view_.showStatus(before, "");
+    // The human may only call or fold a computer's bet.
     view_.setStayCaption("Call");
     view_.enableButton(TableButton::Raise, false);
 }
 
-void Game::computerpass(SeatCode first) {
+void Game::computerPass(SeatCode first) {
+    // A pass stops at the first raise: it goes on only once the human has called.
     for (SeatCode seat = first; seat >= kRobot; --seat) {
-        checkorraise(seat);
-        if (table_.raiseby >= 1 || table_.street == kShowdown)
+        checkOrRaise(seat);
+        if (table_.raiseby >= 1 || table_.street == Street::Showdown)
             return;
     }
 }
 
-void Game::humancalls() {
+void Game::humanCalls() {
     const SeatCode bettor = pendingBettor(table_);
     table_.seats[bettor].raised = false;
     takeBet(kHuman, table_.tocall);
 
     // The seats that acted before the bet answer it now. Pre-flop the big blind itself is among
     // them, as it has only posted its blind so far.
-    const SeatCode lastToAnswer = table_.street == kPreflop ? bettor : bettor + 1;
-    const int foldwinsBefore = foldwins_;
-    for (SeatCode seat = kFreak; seat >= lastToAnswer; --seat)
-        if (table_.seats[seat].active())
-            callorfold(seat);
+    const SeatCode lastToAnswer = table_.street == Street::Preflop ? bettor : bettor + 1;
+    const int foldWinsBefore = foldWins_;
+    answerBet(kFreak, lastToAnswer);
 
     // A hand that has just been won by folds leaves only Deal to press.
-    if (foldwins_ == foldwinsBefore)
+    if (foldWins_ == foldWinsBefore)
         view_.enableButton(TableButton::Raise, true);
     table_.tocall = 0;
-    if (table_.street >= kFlop && table_.street <= kRiver)
-        for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-            if (table_.seats[seat].active())
-                view_.showStatus(seat, "");
+    if (isAfterFlopBetting(table_.street))
+        clearActiveComputerStatuses();
     if (bettor != kRobot)
-        computerpass(bettor - 1);
+        computerPass(bettor - 1);
 }
 
-void Game::playerstays() {
+void Game::check() {
     table_.potpaid = false;
     view_.showStatus(kHuman, "");
     view_.setStayCaption("Check");
     whitenStatuses();
-    if (table_.street == kPreflop)
+    if (table_.street == Street::Preflop)
         table_.tocall = table_.smallbet;
 
     if (pendingBettor(table_) != 0) {
-        humancalls();
+        humanCalls();
     } else {
         // A check with no bet pending costs the human nothing.
-        for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-            view_.showStatus(seat, "");
+        clearComputerStatuses();
         table_.tocall = 0;
-        computerpass(kFreak);
+        computerPass(kFreak);
     }
     table_.raiseby = 0;
-    if (table_.opener == kHuman) {
-        table_.street += 1;
-        paintcards();
-    }
-    if (table_.street == kShowdown)
+    if (table_.opener == kHuman)
+        advanceStreet();
+    if (table_.street == Street::Showdown)
         showdown();
     // The flop always shows once the human's first Check/Call of the hand has been played out.
-    if (table_.street == kPreflop) {
-        table_.street = kFlop;
-        paintcards();
-    }
+    if (table_.street == Street::Preflop)
+        advanceStreet();
 }
 
-void Game::playerbets() {
+void Game::raise() {
     whitenStatuses();
     if (table_.outcount >= 7)
         return;
@@ -159,65 +158,56 @@ void Game::playerbets() {
         return;
     view_.setStayCaption("Check");
 
-    const std::int32_t bet = table_.street <= kFlop ? table_.smallbet : table_.bigbet;
+    const std::int32_t bet = betsSmall(table_.street) ? table_.smallbet : table_.bigbet;
     takeBet(kHuman, bet);
     table_.tocall = bet;
-    if (table_.street == kPreflop) {
+    if (table_.street == Street::Preflop) {
         // Pre-flop the human's raise completes the big blind as well.
         takeBet(kHuman, table_.smallbet);
         table_.tocall = table_.bigbet;
     }
     view_.showStatus(kHuman, "");
 
-    if (table_.street == kPreflop) {
+    if (table_.street == Street::Preflop) {
+        // Only the seats up to a big blind that stands as a bet answer; the rest answer later.
         const SeatCode bigBlind = pendingBettor(table_);
         if (bigBlind != 0)
-            for (SeatCode seat = kFreak; seat >= bigBlind; --seat)
-                if (table_.seats[seat].active())
-                    callorfold(seat);
+            answerBet(kFreak, bigBlind);
     }
-    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-        if (table_.seats[seat].active())
-            view_.showStatus(seat, "");
+    clearActiveComputerStatuses();
     for (Seat& s : table_.seats)
         s.raised = false;
-    if (table_.street >= kFlop && table_.street <= kRiver)
-        for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-            if (table_.seats[seat].active())
-                callorfold(seat);
+    if (isAfterFlopBetting(table_.street))
+        answerBet(kFreak, kRobot);
 
-    if (table_.opener == kHuman) {
-        table_.street += 1;
-        paintcards();
-    }
-    if (table_.street == kShowdown) {
+    if (table_.opener == kHuman)
+        advanceStreet();
+    if (table_.street == Street::Showdown) {
         showdown();
         return;
     }
     if (table_.outcount == 7)
         return;
     table_.tocall = 0;
-    computerpass(kFreak);
+    computerPass(kFreak);
 }
 
-void Game::playerpasses() {
+void Game::fold() {
     const SeatCode bettor = pendingBettor(table_);
     if (bettor != 0) {
         table_.seats[bettor].raised = false;
-        for (SeatCode seat = kFreak; seat > bettor; --seat)
-            if (table_.seats[seat].active())
-                callorfold(seat);
+        answerBet(kFreak, bettor + 1);
     }
     table_.potpaid = false;
-    view_.erasearea(fanOf(kHuman).erase);
+    view_.wipeSeatCards(kHuman);
     whitenStatuses();
     view_.showStatus(kHuman, "you fold");
     view_.setStayCaption("Check");
-    table_.street = kShowdown;
-    endHandButtons();
+    table_.street = Street::Showdown;
+    showHandOverButtons();
     table_.seats[kHuman].folded = true;
     // Once the human is out the computer players bet no more: their hands are compared at once.
-    paintcards();
+    paintCards();
     showdown();
 }
 

@@ -1,66 +1,16 @@
-#include "engine/chips.h"
+#include "core/chips.h"
+#include "core/dealing.h"
+#include "core/deck.h"
 #include "engine/game.h"
-
-#include <cstddef>
 
 namespace omaha {
 
-namespace {
-
-// First deck position of each seat's four cards; the board takes positions 40 to 44 and the rest
-// of the deck stays undealt.
-constexpr int firstHoleCardOf(SeatCode seat) {
-    switch (seat) {
-    case kFreak:
-        return 0;
-    case kHuman:
-        return 4;
-    case kGeek:
-        return 8;
-    case kMaster:
-        return 12;
-    case kChamp:
-        return 16;
-    case kPinhead:
-        return 20;
-    case kExpert:
-        return 24;
-    default:
-        return 28; // Robot
-    }
+void Game::dealHand() {
+    shuffleDeck(table_.deck, table_.random);
+    dealFromDeck(table_);
 }
 
-constexpr int kFirstBoardCard = 40;
-constexpr int kShuffleSwaps = 20001;
-
-} // namespace
-
-void Game::builddeck() {
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 0; rank < 13; ++rank)
-            table_.deck[static_cast<std::size_t>(13 * suit + rank)] = Card{suit, rank};
-}
-
-void Game::dealhand() {
-    // The shuffle starts from the order the last one left: the deck is never rebuilt.
-    Deck& deck = table_.deck;
-    for (int swap = 0; swap < kShuffleSwaps; ++swap) {
-        const auto i = static_cast<std::size_t>(table_.random() % kDeckSize);
-        const Card remembered = deck[i];
-        const auto j = static_cast<std::size_t>(table_.random() % kDeckSize);
-        deck[i] = deck[j];
-        deck[j] = remembered;
-    }
-    for (const SeatCode seat : kTableOrder)
-        for (int k = 0; k < kHoleCards; ++k)
-            table_.seats[seat].hole[static_cast<std::size_t>(k)] =
-                deck[static_cast<std::size_t>(firstHoleCardOf(seat) + k)];
-    for (int k = 0; k < kBoardCards; ++k)
-        table_.board[static_cast<std::size_t>(k)] =
-            deck[static_cast<std::size_t>(kFirstBoardCard + k)];
-}
-
-void Game::postblinds() {
+void Game::postBlinds() {
     // The small blind goes to the seat before the rotation start, skipping computer seats without
     // cash; the human always posts when their turn to be asked comes, so this search ends.
     SeatCode p = table_.opener;
@@ -90,6 +40,15 @@ void Game::postblinds() {
         return;
     }
     table_.opener = p;
+}
+
+void Game::openBetting() {
+    // The seats behind the big blind answer it, then take their first turns; the human acts next.
+    const SeatCode bigBlind = table_.opener;
+    if (bigBlind == kRobot)
+        return;
+    answerBet(bigBlind - 1, kRobot);
+    computerPass(bigBlind - 1);
 }
 
 } // namespace omaha

@@ -1,42 +1,34 @@
 #include "engine/game.h"
 
-#include "engine/chips.h"
-#include "settings/game_settings.h"
+#include "core/chips.h"
+#include "core/deck.h"
+#include "engine/saved_game.h"
+#include "engine/visible_cards.h"
 
 #include <utility>
 
 namespace omaha {
 
-Game::Game(TableView& view, SettingsFile settings, Clock clock)
-    : view_(view), settings_(std::move(settings)), clock_(std::move(clock)) {}
+Game::Game(TableView& view, SettingsFile settings, Opponents& opponents, Clock clock)
+    : view_(view), settings_(std::move(settings)), opponents_(opponents), clock_(std::move(clock)) {
+}
 
 void Game::startup() {
-    table_.potpaid = false;
-    view_.enableButton(TableButton::Deal, false);
-    table_.opener = kRobot;
-    loadsettings(table_, settings_);
-    reseed();
-    table_.street = kPreflop;
-    for (Seat& seat : table_.seats)
-        seat.folded = seat.raised = false;
-    table_.outcount = 0;
-    builddeck();
-    view_.showPot(table_.pot);
-    for (const SeatCode seat : kTableOrder)
-        view_.showCash(seat, table_.seats[seat].cash);
-    clearComputerStatuses();
+    loadSavedGame(table_, settings_);
+    reseedFromClock();
+    table_.deck = freshDeck();
+    resetForNewHand();
     // The first hand of a run has Expert on the small blind and Robot on the big one.
     table_.blindmarker = kRobot;
     table_.opener = kRobot;
     dealNextHand();
 }
 
-void Game::newgame() {
+void Game::deal() {
     table_.potpaid = false;
     whitenStatuses();
-    view_.erasearea(kBoardArea);
-    settings_.writeInt("Background", "Color", table_.bgcolor);
-    savecash(table_, settings_);
+    view_.wipeBoard();
+    saveDealSettings(table_, settings_);
     view_.showStatus(kHuman, "");
 
     if (table_.seats[kHuman].cash <= 0) {
@@ -53,20 +45,26 @@ void Game::newgame() {
         return;
     }
 
+    resetForNewHand();
+    // The blinds move one seat on at every deal.
+    table_.blindmarker = seatAfter(table_.blindmarker);
+    table_.opener = table_.blindmarker;
+    dealNextHand();
+}
+
+void Game::reseedFromClock() {
+    table_.random.seed(clock_());
+}
+
+void Game::resetForNewHand() {
+    table_.potpaid = false;
     for (Seat& seat : table_.seats)
         seat.folded = seat.raised = false;
     table_.outcount = 0;
+    table_.street = Street::Preflop;
     view_.showResult("");
-    view_.enableButton(TableButton::Deal, false);
-    view_.enableButton(TableButton::Fold, true);
-    view_.enableButton(TableButton::Stay, true);
-    view_.enableButton(TableButton::Raise, true);
-    table_.street = kPreflop;
-    // The blinds move one seat on at every deal.
-    table_.blindmarker = table_.blindmarker == kRobot ? kHuman : table_.blindmarker - 1;
-    table_.opener = table_.blindmarker;
+    showHandInProgressButtons();
     clearComputerStatuses();
-    dealNextHand();
 }
 
 void Game::dealNextHand() {
@@ -82,29 +80,19 @@ void Game::dealNextHand() {
         view_.showCash(seat, table_.seats[seat].cash);
         // A broke seat is dealt cards but shows none; what it held last hand is wiped.
         if (table_.seats[seat].cash <= 0)
-            view_.erasearea(fanOf(seat).erase);
+            view_.wipeSeatCards(seat);
     }
-    dealhand();
-    paintcards();
+    dealHand();
+    paintCards();
     view_.setStayCaption("Call");
     view_.enableButton(TableButton::Raise, true);
-    postblinds();
-    openbetting();
+    postBlinds();
+    openBetting();
 }
 
-void Game::openbetting() {
-    // The seats behind the big blind answer it, then take their first turns; the human acts next.
-    const SeatCode bigBlind = table_.opener;
-    for (SeatCode seat = bigBlind - 1; seat >= kRobot; --seat)
-        if (table_.seats[seat].active())
-            callorfold(seat);
-    if (bigBlind != kRobot)
-        computerpass(bigBlind - 1);
-}
-
-void Game::paintcards() {
-    table_.hidecards = computeHidecards(table_);
-    view_.paintcards(table_);
+void Game::paintCards() {
+    table_.hidecards = hidesLastHand(table_);
+    view_.showCards(table_);
 }
 
 void Game::setCash(SeatCode seat, std::int32_t cash) {
@@ -113,12 +101,17 @@ void Game::setCash(SeatCode seat, std::int32_t cash) {
     view_.showCash(seat, cash);
     // A seat without chips shows no cards, also in the middle of a hand.
     if (wentBroke)
-        view_.erasearea(fanOf(seat).erase);
+        view_.wipeSeatCards(seat);
 }
 
 void Game::setPot(std::int32_t pot) {
     table_.pot = pot;
     view_.showPot(pot);
+}
+
+void Game::takeBet(SeatCode seat, std::int32_t amount) {
+    setCash(seat, subtractChips(table_.seats[seat].cash, amount));
+    setPot(addChips(table_.pot, amount));
 }
 
 void Game::whitenStatuses() {
@@ -131,15 +124,31 @@ void Game::clearComputerStatuses() {
         view_.showStatus(seat, "");
 }
 
-void Game::disableTableButtons() {
+void Game::clearActiveComputerStatuses() {
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        if (table_.seats[seat].active())
+            view_.showStatus(seat, "");
+}
+
+void Game::showHandInProgressButtons() {
     view_.enableButton(TableButton::Deal, false);
+    view_.enableButton(TableButton::Stay, true);
+    view_.enableButton(TableButton::Raise, true);
+    view_.enableButton(TableButton::Fold, true);
+}
+
+void Game::showHandOverButtons() {
+    view_.enableButton(TableButton::Deal, true);
     view_.enableButton(TableButton::Raise, false);
     view_.enableButton(TableButton::Fold, false);
     view_.enableButton(TableButton::Stay, false);
 }
 
-void Game::reseed() {
-    table_.random.seed(clock_());
+void Game::disableTableButtons() {
+    view_.enableButton(TableButton::Deal, false);
+    view_.enableButton(TableButton::Raise, false);
+    view_.enableButton(TableButton::Fold, false);
+    view_.enableButton(TableButton::Stay, false);
 }
 
 } // namespace omaha

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ai/decisions.h"
-#include "engine/table_state.h"
+#include "ai/opponents.h"
+#include "core/table_state.h"
 #include "engine/table_view.h"
 #include "settings/settings_file.h"
 
@@ -20,24 +20,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Stands in for the computer players' judgement where a test needs a given line of play.
-class ScriptedOpponents {
-public:
-    virtual ~ScriptedOpponents() = default;
-    virtual bool calls(const TableState& table, SeatCode seat) = 0;
-    // The raise the seat makes in its turn, 0 for a check.
-    virtual std::int32_t raises(const TableState& table, SeatCode seat) = 0;
-};
-
 // The game at one table: it owns the table's data and carries out every button and menu command,
-// showing each change through the view and keeping the settings file up to date. Errors of the
-// settings file (SettingsWriteError) and GameError leave a command where it stopped.
+// showing each change through the view and keeping the settings file up to date. A failed write
+// of the settings file (SettingsWriteError) or a GameError leaves a command where it stopped.
 class Game {
 public:
     // Seconds of the clock, read to seed the random source at start-up and at every new game.
     using Clock = std::function<std::uint32_t()>;
 
-    Game(TableView& view, SettingsFile settings, Clock clock);
+    Game(TableView& view, SettingsFile settings, Opponents& opponents, Clock clock);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -46,13 +37,16 @@ public:
     void startup();
 
     // The table's buttons.
-    void newgame();      // Deal
-    void playerstays();  // Check / Call
-    void playerbets();   // Raise
-    void playerpasses(); // Fold
+    void deal();
+    void check(); // Check, or Call while a bet is pending
+    void raise();
+    void fold();
 
-    // The Game menu's "New game": asks, then gives every seat `moneyText` as cash and deals.
-    void newGameCommand(std::string_view moneyText);
+    // The Game menu's "New game": the window re-seeds the random source, asks whether the player
+    // is sure and, if so, starts a new game in which every seat has `moneyText` as cash.
+    void reseedFromClock();
+    void startNewGame(std::string_view moneyText);
+
     // The options panel. Each change takes effect and reaches the settings file at once.
     void enterInitialCash(std::string_view text); // "Enter" beside the initial cash
     void enterTarget(std::string_view text);      // "Enter" beside the target
@@ -61,51 +55,57 @@ public:
     void chooseLevel(int item);                   // 0 Amateur, 1 Expert, 2 Master, 3 Genius
 
     const TableState& table() const { return table_; }
-    // For tests and the headless tool, which set up positions directly.
-    TableState& table() { return table_; }
     const SettingsFile& settings() const { return settings_; }
-    // Lets `script` decide for the computer players from now on; nullptr gives them back their
-    // own judgement.
-    void scriptOpponents(ScriptedOpponents* script) { script_ = script; }
-
-    // The single steps of a hand, public so that tests can drive one at a time.
-    void builddeck();
-    void dealhand();
-    void postblinds();
-    void openbetting();
-    void callorfold(SeatCode seat);
-    void checkorraise(SeatCode seat);
-    void computerpass(SeatCode first);
-    void humancalls();
-    void showdown();
-    void foldwin();
-    void paintcards();
 
 private:
+    // Tests set up the positions they play from through this one door.
+    friend class GamePosition;
+
+    // A hand from the deal to its first wait for the human.
+    void resetForNewHand();
+    void dealNextHand();
+    void dealHand();
+    void postBlinds();
+    void openBetting();
+
+    // The betting.
+    void callOrFold(SeatCode seat);
+    void checkOrRaise(SeatCode seat);
+    void computerPass(SeatCode first);
+    void humanCalls();
+    void advanceStreet();
+    // Each active computer seat from `first` down to `last`, in betting order, answers the bet.
+    void answerBet(SeatCode first, SeatCode last);
+
+    // The end of a hand.
+    void showdown();
+    void foldWin();
+    void announceGameWon(SeatCode seat);
+
+    // What the table shows.
+    void paintCards();
     void setCash(SeatCode seat, std::int32_t cash);
     void setPot(std::int32_t pot);
     // Moves `amount` from a seat's cash into the pot.
     void takeBet(SeatCode seat, std::int32_t amount);
     void whitenStatuses();
     void clearComputerStatuses();
-    void endHandButtons();
+    void clearActiveComputerStatuses();
+    void showHandInProgressButtons();
+    void showHandOverButtons();
     void disableTableButtons();
+
     // Cash at which a seat has won the game.
     std::int32_t gameTarget() const;
-    // Blinds, cards and the computer seats behind the big blind: the common end of start-up,
-    // Deal and New game.
-    void dealNextHand();
-    void reseed();
     // A cash amount typed in the options panel, or nothing after telling the player why not.
     std::optional<std::int32_t> acceptCashAmount(std::string_view text);
 
     TableState table_;
-    OpponentMind mind_;
     TableView& view_;
     SettingsFile settings_;
+    Opponents& opponents_;
     Clock clock_;
-    ScriptedOpponents* script_ = nullptr;
-    int foldwins_ = 0; // hands won by folds so far, to tell whether one has just ended
+    int foldWins_ = 0; // hands won by folds so far, to tell whether one has just ended
 };
 
 } // namespace omaha

@@ -1,25 +1,24 @@
 #include "engine/game.h"
 #include "engine/whole_number.h"
 
-#include <array>
+#include <algorithm>
 #include <string>
 
 namespace omaha {
 
 namespace {
 
+// What the options panel accepts as the initial cash and as the target.
 constexpr std::int32_t kLowestCash = 100;
 constexpr std::int32_t kHighestCash = 1'000'000;
 
-constexpr std::array<std::int32_t, 4> kLevelValues = {kAmateur, kExpertLevel, kMasterLevel,
-                                                      kGenius};
+// The betting limits run from level 1 (bets of 2 and 4) to level 5 (10 and 20).
+constexpr int kLowestBetLevel = 1;
+constexpr int kHighestBetLevel = 5;
 
 } // namespace
 
-void Game::newGameCommand(std::string_view moneyText) {
-    reseed();
-    if (!view_.askYesNo("Are you sure?", "New game"))
-        return;
+void Game::startNewGame(std::string_view moneyText) {
     const auto cash = parseWholeNumber(moneyText);
     if (!cash)
         throw GameError("'" + std::string(moneyText) + "' is not a valid integer value");
@@ -38,17 +37,8 @@ void Game::newGameCommand(std::string_view moneyText) {
     // Last game's winners are no longer marked.
     whitenStatuses();
     view_.showStatus(kHuman, "");
-    view_.showResult("");
-    for (Seat& seat : table_.seats)
-        seat.folded = seat.raised = false;
-    table_.street = kPreflop;
-    table_.outcount = 0;
-    view_.enableButton(TableButton::Deal, false);
-    view_.enableButton(TableButton::Stay, true);
-    view_.enableButton(TableButton::Raise, true);
-    view_.enableButton(TableButton::Fold, true);
-    view_.erasearea(kBoardArea);
-    clearComputerStatuses();
+    view_.wipeBoard();
+    resetForNewHand();
     table_.blindmarker = kRobot;
     table_.opener = kRobot;
     dealNextHand();
@@ -89,7 +79,7 @@ void Game::enterTarget(std::string_view text) {
 }
 
 void Game::changeBetLevel(int level) {
-    level = level < 1 ? 1 : (level > 5 ? 5 : level);
+    level = std::clamp(level, kLowestBetLevel, kHighestBetLevel);
     table_.smallbet = 2 * level;
     table_.bigbet = 4 * level;
     settings_.writeInt("Bet", "small", table_.smallbet);
@@ -100,15 +90,15 @@ void Game::chooseCardBack(int item) {
     if (item < 0 || item > kLastCardBack - kFirstCardBack)
         return;
     table_.cardback = kFirstCardBack + item;
-    paintcards();
+    paintCards();
     settings_.writeInt("Card", "back", table_.cardback);
 }
 
 void Game::chooseLevel(int item) {
-    if (item < 0 || item >= static_cast<int>(kLevelValues.size()))
+    if (item < 0 || item >= static_cast<int>(kAiLevels.size()))
         return;
-    table_.complevel = kLevelValues[static_cast<std::size_t>(item)];
-    settings_.writeInt("Levels", "comp", table_.complevel);
+    table_.complevel = kAiLevels[static_cast<std::size_t>(item)];
+    settings_.writeInt("Levels", "comp", levelValue(table_.complevel));
 }
 
 } // namespace omaha

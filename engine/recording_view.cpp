@@ -42,25 +42,22 @@ void RecordingView::setStayCaption(std::string_view caption) {
     log_.push_back("caption " + stayCaption_);
 }
 
-void RecordingView::paintcards(const TableState&) {
+void RecordingView::showCards(const TableState&) {
     ++paintCount_;
     log_.push_back("paint");
 }
 
-void RecordingView::erasearea(Rect area) {
-    erased_.push_back(area);
-    log_.push_back("erase " + std::to_string(area.left) + "," + std::to_string(area.top));
+void RecordingView::wipeSeatCards(SeatCode seat) {
+    log_.push_back("wipe " + std::to_string(seat));
+}
+
+void RecordingView::wipeBoard() {
+    log_.push_back("wipe board");
 }
 
 void RecordingView::showMessage(std::string_view text, std::string_view caption) {
     messages_.push_back({std::string(text), std::string(caption)});
     log_.push_back("message " + std::string(text));
-}
-
-bool RecordingView::askYesNo(std::string_view text, std::string_view caption) {
-    messages_.push_back({std::string(text), std::string(caption)});
-    log_.push_back("question " + std::string(text));
-    return answer_;
 }
 
 std::vector<RecordingView::Message> RecordingView::takeMessages() {

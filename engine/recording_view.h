@@ -24,10 +24,10 @@ public:
     void showResult(std::string_view text) override;
     void enableButton(TableButton button, bool enabled) override;
     void setStayCaption(std::string_view caption) override;
-    void paintcards(const TableState& table) override;
-    void erasearea(Rect area) override;
+    void showCards(const TableState& table) override;
+    void wipeSeatCards(SeatCode seat) override;
+    void wipeBoard() override;
     void showMessage(std::string_view text, std::string_view caption) override;
-    bool askYesNo(std::string_view text, std::string_view caption) override;
 
     const std::string& status(SeatCode seat) const { return statuses_[seat]; }
     bool yellow(SeatCode seat) const { return yellow_[seat]; }
@@ -42,14 +42,11 @@ public:
     const std::vector<Message>& messages() const { return messages_; }
 
     int paintCount() const { return paintCount_; }
-    const std::vector<Rect>& erased() const { return erased_; }
 
-    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint".
+    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint",
+    // "wipe 3", "wipe board".
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
-
-    // The answer every later question gets.
-    void answerQuestionsWith(bool yes) { answer_ = yes; }
 
 private:
     BySeat<std::string> statuses_{};
@@ -61,10 +58,8 @@ private:
     std::array<bool, 4> buttons_{true, true, true, true};
     std::string stayCaption_ = "Check";
     std::vector<Message> messages_;
-    std::vector<Rect> erased_;
     std::vector<std::string> log_;
     int paintCount_ = 0;
-    bool answer_ = true;
 };
 
 } // namespace omaha

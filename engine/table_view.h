@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/seats.h"
-#include "engine/table_layout.h"
+#include "core/seats.h"
 
 #include <cstdint>
 #include <string_view>
@@ -13,9 +12,10 @@ struct TableState;
 enum class TableButton { Deal, Stay, Raise, Fold };
 enum class StatusColour { White, Yellow };
 
-// Everything the game shows goes through this interface, in the order the game makes the changes.
-// The window implements it with labels, buttons and a drawing surface; tests and the headless
-// tool implement it by recording.
+// Everything the game shows goes through this interface, in the order the game makes the changes,
+// in the table's own terms: texts, colours, buttons, which cards to show or wipe, and messages.
+// Where things go on the screen is the window's business. The window implements it with labels,
+// buttons and a drawing of the table; tests and the headless tool implement it by recording.
 class TableView {
 public:
     virtual ~TableView() = default;
@@ -28,15 +28,16 @@ public:
     virtual void enableButton(TableButton button, bool enabled) = 0;
     virtual void setStayCaption(std::string_view caption) = 0;
 
-    // Draws the cards the table makes visible (see cardsToPaint) over what is already drawn.
-    virtual void paintcards(const TableState& table) = 0;
-    // Wipes a rectangle back to the bare table.
-    virtual void erasearea(Rect area) = 0;
+    // Draws the cards the table shows now (see visibleCards) over what is already drawn; the
+    // table is the game's, to be read only.
+    virtual void showCards(const TableState& table) = 0;
+    // A seat's cards vanish from the table.
+    virtual void wipeSeatCards(SeatCode seat) = 0;
+    // The community cards vanish from the table.
+    virtual void wipeBoard() = 0;
 
     // A modal box with an OK button; returns when the player has closed it.
     virtual void showMessage(std::string_view text, std::string_view caption) = 0;
-    // A modal question with Yes and No; true for Yes.
-    virtual bool askYesNo(std::string_view text, std::string_view caption) = 0;
 };
 
 } // namespace omaha

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/card.h"
+#include "core/card.h"
 #include "eval/hand_rank.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/recording_view.h"
-#include "engine/table_state.h"
+#include "core/table_state.h"
 
 #include <string>
 #include <string_view>

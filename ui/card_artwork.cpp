@@ -1,7 +1,7 @@
 #include "ui/card_artwork.h"
 
-#include "engine/card.h"
-#include "engine/table_state.h"
+#include "core/card.h"
+#include "core/table_state.h"
 #include "ui/card_backs.h"
 #include "ui/card_faces.h"
 

@@ -29,8 +29,8 @@ constexpr int kLowestBetLevel = 1;
 constexpr int kHighestBetLevel = 5;
 
 // The AI levels in the order of their items.
-constexpr std::array<std::int32_t, 4> kLevelValues = {kAmateur, kExpertLevel, kMasterLevel,
-                                                      kGenius};
+constexpr std::array<std::int32_t, 4> kLevelValues = {AiLevel::Amateur, AiLevel::Expert, AiLevel::Master,
+                                                      AiLevel::Genius};
 
 // The betting level whose sizes the table holds: small bet 2 L and big bet 4 L. Sizes that
 // belong to no level, as an edited settings file may give, count as the lowest level.

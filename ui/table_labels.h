@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/seats.h"
+#include "core/seats.h"
 
 #include <QColor>
 

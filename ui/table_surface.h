@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/table_layout.h"
-#include "engine/table_state.h"
+#include "core/table_state.h"
 
 #include <functional>
 #include <memory>

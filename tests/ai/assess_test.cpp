@@ -1,5 +1,5 @@
 #include "ai/assess.h"
-#include "engine/random31.h"
+#include "core/random31.h"
 #include "eval/omaha_hand.h"
 #include "tests/eval/card_literals.h"
 
@@ -63,10 +63,11 @@ TEST(Assess, MatchesThePlainSimulationAndReplaysItsSeed) {
         for (std::int32_t street = 1; street <= 4; ++street)
             for (const auto& [level, scale] : kLevels) {
                 Random31 random(7), again(7), plain(7), counted(7);
-                const std::int32_t strength = assess(hand, cards, street, level, -1, random);
+                const std::int32_t strength =
+                    assess(hand, cards, Street(street), AiLevel(level), -1, random);
                 EXPECT_EQ(strength, plainAssess(hand, cards, street, level, scale, plain))
                     << "street " << street << " level " << level;
-                EXPECT_EQ(assess(hand, cards, street, level, -1, again), strength);
+                EXPECT_EQ(assess(hand, cards, Street(street), AiLevel(level), -1, again), strength);
                 // Two draws for each of the 1001 transpositions of each sample.
                 for (long k = 0; k < (level + 1L) * 1001 * 2; ++k)
                     counted();
@@ -80,7 +81,8 @@ TEST(Assess, FourAcesOnTheRiverReachTheLevelMaximum) {
     for (const auto& [level, scale] : kLevels)
         for (std::uint32_t seed : {1u, 31337u}) {
             Random31 random(seed);
-            EXPECT_EQ(assess(hole("Ac Ad 9s 4h"), board("Ah As Kd 7c 2h"), 4, level, 0, random),
+            EXPECT_EQ(assess(hole("Ac Ad 9s 4h"), board("Ah As Kd 7c 2h"), Street::River,
+                             AiLevel(level), 0, random),
                       (level + 1) * scale);
         }
 }
@@ -88,7 +90,7 @@ TEST(Assess, FourAcesOnTheRiverReachTheLevelMaximum) {
 TEST(Assess, PreflopPlaysTheRealTurnAndRiverButSimulatesTheFlop) {
     const auto preflop = [](const Board& cards) {
         Random31 random(77);
-        return assess(hole("Ac Ad Kc Kd"), cards, 1, 50, 0, random);
+        return assess(hole("Ac Ad Kc Kd"), cards, Street::Preflop, AiLevel::Genius, 0, random);
     };
     // Aces on the turn and river give four aces whatever the flop; blanks leave a mere pair.
     const std::int32_t aces = preflop(board("5h 6h 9c Ah As"));
@@ -104,8 +106,9 @@ TEST(Assess, UnknownLevelKeepsThePreviousStrengthAndDrawsNothing) {
     for (std::int32_t level : {0, 19, 21, 24, 26, 32, 34, 49, 51, -1, INT_MAX, INT_MIN})
         for (std::int32_t street = 1; street <= 4; ++street) {
             Random31 random(3);
-            EXPECT_EQ(
-                assess(hole("Ah Kh Qd Jc"), board("Th 9h 2s 5c Kd"), street, level, 37, random), 37)
+            EXPECT_EQ(assess(hole("Ah Kh Qd Jc"), board("Th 9h 2s 5c Kd"), Street(street),
+                             AiLevel(level), 37, random),
+                      37)
                 << "level " << level;
             EXPECT_EQ(random(), Random31(3)());
         }

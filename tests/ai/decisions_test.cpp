@@ -1,7 +1,7 @@
 #include "ai/assess.h"
 #include "ai/decision_tables.h"
 #include "ai/decisions.h"
-#include "engine/table_state.h"
+#include "core/table_state.h"
 #include "tests/eval/card_literals.h"
 
 #include <array>
@@ -15,7 +15,7 @@ namespace {
 
 // A level only a hand-edited settings file gives: the estimate leaves the strength as it was,
 // which lets a test decide on any strength it likes.
-constexpr std::int32_t kEditedLevel = 7;
+constexpr AiLevel kEditedLevel{7};
 
 // Bands of {street, lowest strength, highest strength, chance}, as the players' rules set them out.
 using Bands = std::vector<std::array<std::int32_t, 4>>;
@@ -37,7 +37,7 @@ TEST(DecisionTables, CallAndRaiseChanceForEveryStreetAndStrength) {
          {std::pair{&kCallBands, &callchance}, std::pair{&kRaiseBands, &raisechance}})
         for (const auto& [street, low, high, chance] : *bands)
             for (std::int32_t strength = low; strength <= high; ++strength)
-                EXPECT_EQ(chanceOf(street, strength), chance) << street << " " << strength;
+                EXPECT_EQ(chanceOf(Street(street), strength), chance) << street << " " << strength;
 }
 
 TEST(DecisionTables, RandomTestSucceedsOneTimeInHundredLessThanTheChance) {
@@ -51,7 +51,7 @@ TEST(DecisionTables, RandomTestSucceedsOneTimeInHundredLessThanTheChance) {
         }
 }
 
-TableState tableAt(std::int32_t level, std::int32_t street) {
+TableState tableAt(AiLevel level, Street street) {
     TableState table;
     table.complevel = level;
     table.street = street;
@@ -67,10 +67,10 @@ TableState tableAt(std::int32_t level, std::int32_t street) {
 // Strength 0 always folds and the top strength raises by the street's bet; any other decision
 // estimates the seat's own cards afresh, then settles the matter with one more draw.
 TEST(Decisions, FoldOrRaiseByTheStreetsBetOnAFreshEstimateThenOneDraw) {
-    for (std::int32_t street = 1; street <= 4; ++street) {
+    for (const Street street : {Street::Preflop, Street::Flop, Street::Turn, Street::River}) {
         TableState edited = tableAt(kEditedLevel, street);
         OpponentMind mind;
-        const std::int32_t bet = street <= 2 ? edited.smallbet : edited.bigbet;
+        const std::int32_t bet = betsSmall(street) ? edited.smallbet : edited.bigbet;
         int raises = 0;
         for (int decision = 0; decision < 200; ++decision) {
             mind.strength = 0;
@@ -80,17 +80,17 @@ TEST(Decisions, FoldOrRaiseByTheStreetsBetOnAFreshEstimateThenOneDraw) {
             EXPECT_EQ(decideraise(mind, edited, kPinhead), 0);
             mind.strength = 105;
             const std::int32_t raiseby = decideraise(mind, edited, kFreak);
-            EXPECT_TRUE(raiseby == 0 || raiseby == bet) << "street " << street;
+            EXPECT_TRUE(raiseby == 0 || raiseby == bet) << "street " << streetNumber(street);
             raises += raiseby == bet ? 1 : 0;
         }
-        EXPECT_GT(raises, 100) << "street " << street;
-        TableState table = tableAt(kAmateur, street);
+        EXPECT_GT(raises, 100) << "street " << streetNumber(street);
+        TableState table = tableAt(AiLevel::Amateur, street);
         for (SeatCode seat : {kPinhead, kFreak})
             for (bool raising : {false, true}) {
                 Random31 expected = table.random;
                 const Hole& hand = table.seats[seat].hole;
                 const std::int32_t strength =
-                    assess(hand, table.board, street, kAmateur, 0, expected);
+                    assess(hand, table.board, street, AiLevel::Amateur, 0, expected);
                 const std::int32_t chance =
                     raising ? raisechance(street, strength) : callchance(street, strength);
                 const bool yes = randomtest(chance, expected());

@@ -1,4 +1,4 @@
-#include "table_fixture.h"
+#include "game_position.h"
 
 namespace omaha::testing {
 namespace {
@@ -9,62 +9,58 @@ const Seats kAllComputers = {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert, 
 class BettingTest : public TableTest {};
 
 TEST_F(BettingTest, StreetMovesOnWhenTheTurnComesBackToTheOpener) {
-    handOn(kPreflop, 100, kChamp);
-    game.computerpass(kChamp); // street 2 begins at Champ's turn
-    EXPECT_EQ(t.street, kFlop);
-    EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
-
-    script.turns.clear();
-    game.playerstays();
+    handOn(Street::Flop, 100, kChamp);
+    game.check();
     // Freak, Geek and Master check on the flop; Champ's turn opens the turn card and the four
     // seats from Champ to Robot act on it within the same click.
     EXPECT_EQ(script.turns, kAllComputers);
-    EXPECT_EQ(t.street, kTurn);
+    EXPECT_EQ(t.street, Street::Turn);
     EXPECT_EQ(view.status(kRobot), "Check");
     EXPECT_EQ(t.pot, 100);
 }
 
 TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
-    handOn(kPreflop, 3, kMaster);
-    t.seats[kMaster].raised = true;
-    t.tocall = 2;
-    game.openbetting();
+    seatEveryone();
+    t.blindmarker = kGeek; // moves on to Master at the Deal
+    game.deal();
+    EXPECT_EQ(view.status(kGeek), "small blind");
+    EXPECT_TRUE(t.seats[kMaster].raised);
     EXPECT_EQ(script.asked, (Seats{kChamp, kPinhead, kExpert, kRobot}));
     EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
 
     script.forget();
-    game.playerstays();
+    game.check();
     // The human's call charges the big blind; Freak, Geek and Master answer it, the rest take
     // their pre-flop turns, and then the flop shows.
     EXPECT_EQ(t.seats[kHuman].cash, 1198);
     EXPECT_EQ(script.asked, (Seats{kFreak, kGeek, kMaster}));
     EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_EQ(t.street, kFlop);
+    EXPECT_EQ(t.street, Street::Flop);
     EXPECT_EQ(t.pot, 3 + 4 * 2 + 4 * 2);
 
     script.turns.clear();
-    game.playerstays();
+    game.check();
     EXPECT_EQ(script.turns, kAllComputers);
-    EXPECT_EQ(t.street, kTurn);
+    EXPECT_EQ(t.street, Street::Turn);
 }
 
 TEST_F(BettingTest, CheckWithNoBetPendingCostsNothing) {
-    handOn(kPreflop, 3, kHuman);
+    handOn(Street::Preflop, 3, kHuman);
     t.tocall = 2;
-    game.playerstays();
+    game.check();
     EXPECT_EQ(t.seats[kHuman].cash, 1200);
     EXPECT_EQ(script.turns, kAllComputers);
     EXPECT_TRUE(script.asked.empty());
     // The human as opener: the flop comes after the pass, and the first Check/Call of the hand
     // moves a pre-flop hand on in any case.
-    EXPECT_EQ(t.street, kFlop);
+    EXPECT_EQ(t.street, Street::Flop);
 }
 
 TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
-    handOn(kFlop, 100, kHuman);
-    script.raiseOn[kGeek] = kFlop;
-    game.playerstays();
-    EXPECT_EQ(t.street, kTurn);
+    handOn(Street::Flop, 100, kHuman);
+    script.raiseOn[kGeek] = Street::Flop;
+    game.check();
+    EXPECT_EQ(t.street, Street::Turn);
     EXPECT_TRUE(t.seats[kGeek].raised);
     EXPECT_EQ(t.tocall, 2);
     EXPECT_EQ(script.asked, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
@@ -77,19 +73,19 @@ TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
 
     // Calling it makes Freak answer, then the pass goes on from Master on the turn.
     script.forget();
-    game.playerstays();
+    game.check();
     EXPECT_EQ(t.seats[kHuman].cash, 1198);
     EXPECT_EQ(script.asked, (Seats{kFreak}));
     EXPECT_EQ(script.turns, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
     EXPECT_EQ(buttons(), "-CRF");
     EXPECT_FALSE(view.yellow(kGeek));
-    EXPECT_EQ(t.street, kRiver);
+    EXPECT_EQ(t.street, Street::River);
 }
 
 TEST_F(BettingTest, RaiseInThePassAfterTheHumansRaiseDoesNotMoveTheStreet) {
-    handOn(kFlop, 100, kHuman);
-    script.raiseOn[kGeek] = kTurn;
-    game.playerbets();
+    handOn(Street::Flop, 100, kHuman);
+    script.raiseOn[kGeek] = Street::Turn;
+    game.raise();
     EXPECT_EQ(t.seats[kHuman].cash, 1198);
     // Everyone answers the human's bet; the turn shows; Geek's raise there is answered by the
     // seats after it.
@@ -98,13 +94,13 @@ TEST_F(BettingTest, RaiseInThePassAfterTheHumansRaiseDoesNotMoveTheStreet) {
     EXPECT_TRUE(t.seats[kGeek].raised);
     EXPECT_EQ(t.seats[kGeek].cash, 1200 - 2 - 4);
     EXPECT_EQ(t.tocall, 4);
-    EXPECT_EQ(t.street, kTurn);
+    EXPECT_EQ(t.street, Street::Turn);
 }
 
 TEST_F(BettingTest, HumanRaiseCostsTwoSmallBetsPreflopAndOneBigBetLater) {
-    handOn(kPreflop, 3, kMaster);
+    handOn(Street::Preflop, 3, kMaster);
     t.seats[kMaster].raised = true;
-    game.playerbets();
+    game.raise();
     EXPECT_EQ(t.seats[kHuman].cash, 1196);
     EXPECT_EQ(t.tocall, 0); // the pass that follows starts with nothing to call
     // The big blind and the seats before it answer the human's bet; the seats behind do not.
@@ -112,15 +108,15 @@ TEST_F(BettingTest, HumanRaiseCostsTwoSmallBetsPreflopAndOneBigBetLater) {
     EXPECT_EQ(t.seats[kMaster].cash, 1200 - 4);
     EXPECT_EQ(t.seats[kChamp].cash, 1200);
 
-    handOn(kTurn, 0, kFreak);
-    game.playerbets();
+    handOn(Street::Turn, 0, kFreak);
+    game.raise();
     EXPECT_EQ(t.seats[kHuman].cash, 1196);
     EXPECT_EQ(t.seats[kRobot].cash, 1196);
 }
 
 TEST_F(BettingTest, PreflopRaiseWithNoBigBlindBetPendingIsAnsweredByNobody) {
-    handOn(kPreflop, 3, kGeek);
-    game.playerbets();
+    handOn(Street::Preflop, 3, kGeek);
+    game.raise();
     EXPECT_TRUE(script.asked.empty());
     for (SeatCode seat : kAllComputers)
         EXPECT_EQ(t.seats[seat].cash, 1200) << seat;
@@ -128,10 +124,10 @@ TEST_F(BettingTest, PreflopRaiseWithNoBigBlindBetPendingIsAnsweredByNobody) {
 }
 
 TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeftOrEveryoneOut) {
-    handOn(kFlop, 40);
+    handOn(Street::Flop, 40);
     t.seats[kHuman].cash = 1;
     view.colourStatus(kGeek, StatusColour::Yellow);
-    game.playerbets();
+    game.raise();
     EXPECT_EQ(t.seats[kHuman].cash, 1);
     EXPECT_EQ(t.pot, 40);
     EXPECT_FALSE(view.yellow(kGeek));
@@ -139,9 +135,9 @@ TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeftOrEveryoneOut) {
 }
 
 TEST_F(BettingTest, RobotsRaiseLeavesOnlyTheHumanToAnswer) {
-    handOn(kFlop, 100, kHuman);
-    script.raiseOn[kRobot] = kFlop;
-    game.playerstays();
+    handOn(Street::Flop, 100, kHuman);
+    script.raiseOn[kRobot] = Street::Flop;
+    game.check();
     EXPECT_TRUE(script.asked.empty());
     for (SeatCode seat : {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert})
         EXPECT_EQ(view.status(seat), "") << seat;
@@ -150,71 +146,73 @@ TEST_F(BettingTest, RobotsRaiseLeavesOnlyTheHumanToAnswer) {
 
     // Calling it brings in every seat before Robot; nobody sits after Robot to take a turn.
     script.turns.clear();
-    game.playerstays();
+    game.check();
     EXPECT_EQ(script.asked, (Seats{kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert}));
     EXPECT_TRUE(script.turns.empty());
-    EXPECT_EQ(t.street, kRiver);
+    EXPECT_EQ(t.street, Street::River);
 }
 
 TEST_F(BettingTest, ComputerCannotCallMoreThanItHasButCanRaiseIntoDebt) {
-    handOn(kTurn, 100, kHuman);
+    handOn(Street::Turn, 100, kHuman);
     t.seats[kChamp].cash = 3;
-    game.playerbets(); // a big bet of 4
+    game.raise(); // a big bet of 4
     EXPECT_TRUE(t.seats[kChamp].folded);
     EXPECT_EQ(view.status(kChamp), "Folds");
     EXPECT_EQ(t.seats[kChamp].cash, 3);
 
-    handOn(kTurn, 100, kFreak);
+    handOn(Street::Turn, 100, kHuman);
     t.seats[kPinhead].cash = 1;
-    script.raiseOn[kPinhead] = kTurn;
-    game.computerpass(kPinhead);
+    script.raiseOn[kPinhead] = Street::Turn;
+    game.check();
     EXPECT_EQ(t.seats[kPinhead].cash, -3);
     EXPECT_EQ(t.tocall, 4);
 }
 
 TEST_F(BettingTest, OpenerIsHandedOnWhenItFolds) {
-    handOn(kFlop, 100, kMaster);
-    t.tocall = 2;
-    script.folds[kMaster] = true;
+    // Each opener folds to the human's bet.
+    handOn(Street::Flop, 100, kMaster);
     t.seats[kChamp].cash = 0;
-    game.callorfold(kMaster);
+    script.folds[kMaster] = true;
+    game.raise();
     EXPECT_EQ(t.opener, kPinhead); // Champ has no cash and is passed over
 
-    t.opener = kRobot;
+    handOn(Street::Flop, 100, kRobot);
     script.folds[kRobot] = true;
-    game.callorfold(kRobot);
+    game.raise();
     EXPECT_EQ(t.opener, kHuman);
 
-    t.opener = kExpert;
+    handOn(Street::Flop, 100, kExpert);
+    t.seats[kRobot].folded = true;
     script.folds[kExpert] = true;
-    game.callorfold(kExpert);
+    game.raise();
     EXPECT_EQ(t.opener, kHuman); // Robot has folded: no seat after Expert is still in
 }
 
 TEST_F(BettingTest, HumanFoldsWhileChampsRaiseIsPending) {
-    handOn(kFlop, 100, kFreak);
+    handOn(Street::Flop, 100, kFreak);
     t.seats[kChamp].raised = true;
     t.tocall = 2;
     script.folds[kGeek] = true;
-    game.playerpasses();
+    game.fold();
     EXPECT_EQ(script.asked, (Seats{kFreak, kGeek, kMaster}));
     EXPECT_TRUE(t.seats[kHuman].folded);
     EXPECT_FALSE(t.seats[kChamp].raised);
-    EXPECT_EQ(t.street, kShowdown);
+    EXPECT_EQ(t.street, Street::Showdown);
     EXPECT_EQ(view.status(kHuman), "you fold");
     EXPECT_EQ(buttons(), "D---");
-    EXPECT_EQ(view.erased(), (std::vector<Rect>{fanOf(kGeek).erase, fanOf(kHuman).erase}));
+    EXPECT_TRUE(logged("wipe 6"));
+    EXPECT_TRUE(logged("wipe 8"));
     EXPECT_NE(view.result(), "");
 }
 
 TEST_F(BettingTest, EveryoneFoldingToTheHumansCallEndsTheHandWithOnlyDealLeft) {
-    handOn(kPreflop, 3, kMaster);
+    handOn(Street::Preflop, 3, kMaster);
     t.seats[kMaster].raised = true;
     for (SeatCode seat : kAllComputers)
         t.seats[seat].folded = seat != kFreak && seat != kGeek && seat != kMaster;
     t.outcount = 4;
     script.folds = {{kFreak, true}, {kGeek, true}, {kMaster, true}};
-    game.playerstays();
+    game.check();
     EXPECT_EQ(view.result(), "you win    ");
     EXPECT_EQ(t.seats[kHuman].cash, 1200 - 2 + 5);
     EXPECT_EQ(buttons(), "D---");

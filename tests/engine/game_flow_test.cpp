@@ -1,4 +1,5 @@
-#include "table_fixture.h"
+#include "ai/simulating_opponents.h"
+#include "game_position.h"
 
 #include <fstream>
 #include <random>
@@ -10,7 +11,6 @@ using Messages = std::vector<std::string>;
 
 class GameFlowTest : public TableTest {
 protected:
-    void writeSettings(const std::string& text) { std::ofstream(game.settings().path()) << text; }
     std::int32_t saved(const char* key) const { return game.settings().readInt("Cash", key, -1); }
 };
 
@@ -32,9 +32,9 @@ TEST_F(GameFlowTest, FirstRunDealsWithExpertSmallAndRobotBigAndTheHumanToAct) {
 
 TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
     game.startup();
-    game.playerpasses();
+    game.fold();
     const std::int32_t expertBefore = t.seats[kExpert].cash;
-    game.newgame();
+    game.deal();
     EXPECT_EQ(saved("expert"), expertBefore);
     EXPECT_EQ(game.settings().readInt("Background", "Color", -1), 0);
     EXPECT_EQ(t.blindmarker, kHuman);
@@ -47,9 +47,9 @@ TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
 
 TEST_F(GameFlowTest, DealEndsTheGameWhenTheHumanOrEveryComputerIsBroke) {
     game.startup();
-    game.playerpasses();
+    game.fold();
     t.seats[kHuman].cash = 0;
-    game.newgame();
+    game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
     EXPECT_EQ(saved("player"), 0); // the cash is saved before the test
     EXPECT_EQ(buttons(), "----");
@@ -57,17 +57,17 @@ TEST_F(GameFlowTest, DealEndsTheGameWhenTheHumanOrEveryComputerIsBroke) {
     t.seats[kHuman].cash = 10;
     for (SeatCode seat = kFreak; seat >= kRobot; --seat)
         t.seats[seat].cash = seat == kGeek ? -4 : 0;
-    game.newgame();
+    game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
     EXPECT_EQ(buttons(), "----");
 }
 
 TEST_F(GameFlowTest, HandCanBeWonByFoldsDuringTheDeal) {
     game.startup();
-    game.playerpasses();
+    game.fold();
     for (SeatCode seat = kFreak; seat >= kRobot; --seat)
         script.folds[seat] = true;
-    game.newgame(); // the human has the big blind; everyone else folds to it
+    game.deal(); // the human has the big blind; everyone else folds to it
     EXPECT_EQ(view.result(), "you win    ");
     EXPECT_EQ(t.outcount, 7);
     EXPECT_EQ(buttons(), "D---");
@@ -75,26 +75,24 @@ TEST_F(GameFlowTest, HandCanBeWonByFoldsDuringTheDeal) {
 }
 
 TEST_F(GameFlowTest, StartUpAfterALostGameEndsAndTheNextDealSaysSo) {
-    writeSettings("[Cash]\nplayer=0\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
-                  "robot=0\n");
-    game.startup();
+    startupWith("[Cash]\nplayer=0\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
+                "robot=0\n");
     EXPECT_EQ(t.outcount, 8);
-    game.playerpasses();
-    game.newgame();
+    game.fold();
+    game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
 
-    writeSettings("[Cash]\nplayer=500\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
-                  "robot=0\n");
-    game.startup();
-    game.playerpasses();
-    game.newgame();
+    startupWith("[Cash]\nplayer=500\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
+                "robot=0\n");
+    game.fold();
+    game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
 }
 
 // Plays many hands with opponents that decide at random and a human who presses at random, and
 // checks that no chip is made or lost inside a hand and that every hand comes to an end.
 void playManyHands(Game& game, RecordingView& view, std::uint32_t seed, int hands) {
-    TableState& t = game.table();
+    TableState& t = GamePosition::table(game);
     std::mt19937 dice(seed);
     int handsPlayed = 0;
     auto chips = [&t] {
@@ -105,10 +103,9 @@ void playManyHands(Game& game, RecordingView& view, std::uint32_t seed, int hand
     };
     while (handsPlayed < hands) {
         if (!view.enabled(TableButton::Deal) && !view.enabled(TableButton::Stay)) {
-            view.answerQuestionsWith(true);
-            game.newGameCommand(std::to_string(100 + dice() % 400));
+            game.startNewGame(std::to_string(100 + dice() % 400));
         } else if (view.enabled(TableButton::Deal)) {
-            game.newgame();
+            game.deal();
         }
         if (!view.enabled(TableButton::Stay))
             continue;
@@ -120,11 +117,11 @@ void playManyHands(Game& game, RecordingView& view, std::uint32_t seed, int hand
             ASSERT_EQ(chips() + t.pot, total) << "hand " << handsPlayed;
             const auto roll = dice() % 10;
             if (roll < 6)
-                game.playerstays();
+                game.check();
             else if (roll < 9 && view.enabled(TableButton::Raise))
-                game.playerbets();
+                game.raise();
             else if (roll == 9)
-                game.playerpasses();
+                game.fold();
         }
         // The pot has gone to the winners; a split loses at most the odd chips.
         ASSERT_LE(chips(), total) << "hand " << handsPlayed;
@@ -132,14 +129,14 @@ void playManyHands(Game& game, RecordingView& view, std::uint32_t seed, int hand
     }
 }
 
-class RandomOpponents final : public ScriptedOpponents {
+class RandomOpponents final : public Opponents {
 public:
     explicit RandomOpponents(std::uint32_t seed) : dice_(seed) {}
-    bool calls(const TableState&, SeatCode) override { return dice_() % 5 != 0; }
-    std::int32_t raises(const TableState& table, SeatCode) override {
+    bool callsBet(TableState&, SeatCode) override { return dice_() % 5 != 0; }
+    std::int32_t raiseInTurn(TableState& table, SeatCode) override {
         if (dice_() % 4 != 0)
             return 0;
-        return table.street <= kFlop ? table.smallbet : table.bigbet;
+        return betsSmall(table.street) ? table.smallbet : table.bigbet;
     }
 
 private:
@@ -149,24 +146,24 @@ private:
 TEST_F(GameFlowTest, ChipsAreKeptWithinEveryHandAndEveryHandEnds) {
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {
         RandomOpponents opponents(seed);
-        game.scriptOpponents(&opponents);
+        Game randomGame{view, game.settings(), opponents, [] { return 7u; }};
         std::string cash;
         for (const char* key : {"player", "freak", "geek", "master", "champ", "pinhead", "expert",
                                 "robot", "initial", "until"})
             cash += std::string(key) + "=300\n";
-        writeSettings("[Cash]\n" + cash + "[Bet]\nsmall=" + std::to_string(2 * seed) +
-                      "\nbig=" + std::to_string(4 * seed) + "\n");
-        game.startup();
-        playManyHands(game, view, seed, 400);
-        game.scriptOpponents(&script);
+        startupWith("[Cash]\n" + cash + "[Bet]\nsmall=" + std::to_string(2 * seed) +
+                    "\nbig=" + std::to_string(4 * seed) + "\n");
+        randomGame.startup();
+        playManyHands(randomGame, view, seed, 400);
     }
 }
 
 TEST_F(GameFlowTest, RealOpponentsPlayWholeHandsToo) {
-    game.scriptOpponents(nullptr);
-    writeSettings("[Cash]\nuntil=200\ninitial=200\n");
-    game.startup();
-    playManyHands(game, view, 99, 60);
+    SimulatingOpponents opponents;
+    Game realGame{view, game.settings(), opponents, [] { return 99u; }};
+    startupWith("[Cash]\nuntil=200\ninitial=200\n");
+    realGame.startup();
+    playManyHands(realGame, view, 99, 60);
 }
 
 } // namespace

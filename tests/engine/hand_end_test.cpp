@@ -1,4 +1,4 @@
-#include "table_fixture.h"
+#include "game_position.h"
 
 namespace omaha::testing {
 namespace {
@@ -7,8 +7,14 @@ using Messages = std::vector<std::string>;
 
 class HandEndTest : public TableTest {
 protected:
+    // Everyone still in checks the river round, the human last: the showdown follows.
+    void checkTheRiver() {
+        t.street = Street::River;
+        game.check();
+    }
+
     void SetUp() override {
-        handOn(kShowdown, 25);
+        handOn(Street::River, 25);
         t.board = board("2c 7d 9h Js Kc");
         t.seats[kHuman].hole = hole("Ah Ad 3c 4d");  // one pair of aces
         t.seats[kFreak].hole = hole("As Ac 3d 4h");  // the same pair of aces
@@ -20,7 +26,7 @@ protected:
 
 TEST_F(HandEndTest, TiedPotIsSplitAndTheOddChipIsLost) {
     onlyInHand({kHuman, kFreak, kGeek});
-    game.showdown();
+    checkTheRiver();
     EXPECT_EQ(view.result(), "You , Freak win");
     EXPECT_EQ(t.seats[kHuman].cash, 1212);
     EXPECT_EQ(t.seats[kFreak].cash, 1212);
@@ -44,7 +50,7 @@ TEST_F(HandEndTest, ThreeWayTieSharesAHundredAsThirtyThreeEach) {
     t.seats[kRobot].hole = hole("As Ks 4h 5s");
     t.pot = 100;
     onlyInHand({kHuman, kFreak, kChamp, kRobot});
-    game.showdown();
+    checkTheRiver();
     EXPECT_EQ(view.result(), "Freak , Champ , Robot win");
     for (SeatCode seat : {kFreak, kChamp, kRobot}) {
         EXPECT_EQ(t.seats[seat].cash, 1233);
@@ -54,8 +60,8 @@ TEST_F(HandEndTest, ThreeWayTieSharesAHundredAsThirtyThreeEach) {
 
 TEST_F(HandEndTest, SeatWithNoCashLeftTakesNoPart) {
     t.seats[kFreak].cash = 0;
-    onlyInHand({kFreak, kGeek, kMaster});
-    game.showdown();
+    onlyInHand({kHuman, kFreak, kGeek, kMaster});
+    game.fold();
     EXPECT_EQ(view.status(kFreak), "");
     EXPECT_EQ(view.result(), "Geek wins"); // one winner who is not the human
     EXPECT_EQ(t.seats[kFreak].cash, 0);
@@ -64,46 +70,52 @@ TEST_F(HandEndTest, SeatWithNoCashLeftTakesNoPart) {
 TEST_F(HandEndTest, UnfoldedSeatsAreComparedEvenWhenAllAreOutOfCash) {
     t.seats[kFreak].cash = 0;
     t.seats[kMaster].cash = -2;
-    onlyInHand({kFreak, kMaster});
-    game.showdown();
+    onlyInHand({kHuman, kFreak, kMaster});
+    game.fold();
     EXPECT_EQ(view.result(), "Freak wins");
     EXPECT_EQ(t.seats[kFreak].cash, 25);
     EXPECT_EQ(t.seats[kChamp].cash, 1200);
 }
 
 TEST_F(HandEndTest, WithEverySeatFoldedChampsStandInValueTakesThePot) {
-    onlyInHand({});
+    onlyInHand({kHuman});
     t.outcount = 6;
-    game.showdown();
+    game.fold();
     EXPECT_EQ(view.result(), "Champ wins");
     EXPECT_EQ(t.seats[kChamp].cash, 1225);
 }
 
 TEST_F(HandEndTest, PotIsPaidOnlyOncePerHand) {
-    onlyInHand({kHuman, kGeek});
-    game.showdown();
-    game.showdown();
+    // Champ opens the streets: its turn ends the river round inside the human's Check, which
+    // then reaches the showdown a second time.
+    onlyInHand({kHuman, kGeek, kChamp});
+    t.opener = kChamp;
+    game.check();
     EXPECT_EQ(view.result(), "You win");
     EXPECT_EQ(t.seats[kHuman].cash, 1225);
 
+    // Everyone folds to the human's river bet: the hand is won by folds, and the showdown that
+    // follows announces it without paying again.
     SetUp();
-    onlyInHand({kHuman, kGeek});
-    t.outcount = 7; // won by folds already: announced, not paid again
-    game.showdown();
-    EXPECT_EQ(t.seats[kHuman].cash, 1200);
+    script.folds = {{kFreak, true},   {kGeek, true},   {kMaster, true}, {kChamp, true},
+                    {kPinhead, true}, {kExpert, true}, {kRobot, true}};
+    game.raise();
+    EXPECT_EQ(t.outcount, 7);
+    EXPECT_EQ(view.result(), "You win");
+    EXPECT_EQ(t.seats[kHuman].cash, 1200 - 4 + 25 + 4);
 }
 
 TEST_F(HandEndTest, ReachingTheTargetExactlyWinsTheGame) {
     t.seats[kHuman].cash = 1800 - 25;
     onlyInHand({kHuman, kGeek});
-    game.showdown();
+    checkTheRiver();
     EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
     EXPECT_FALSE(view.enabled(TableButton::Deal));
 
     SetUp();
     t.seats[kHuman].cash = 1800 - 26;
     onlyInHand({kHuman, kGeek});
-    game.showdown();
+    checkTheRiver();
     EXPECT_TRUE(messageTexts().empty());
     EXPECT_TRUE(view.enabled(TableButton::Deal));
 }
@@ -113,14 +125,13 @@ TEST_F(HandEndTest, EverySeatAtTheTargetGetsItsOwnBoxInTableOrder) {
     t.seats[kFreak].cash = 1790;
     t.seats[kRobot].cash = 5000; // already past the target, though folded
     onlyInHand({kHuman, kFreak});
-    game.showdown();
+    checkTheRiver();
     EXPECT_EQ(messageTexts(), (Messages{"You win!", "Freak wins", "Robot wins"}));
 }
 
 TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNames) {
-    onlyInHand({kMaster});
-    t.street = kShowdown;
-    game.showdown();
+    onlyInHand({kHuman, kMaster});
+    game.fold();
     EXPECT_TRUE(t.hidecards);
     for (const SeatCode seat : kTableOrder)
         EXPECT_EQ(view.status(seat), "") << seat;
@@ -129,27 +140,35 @@ TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNames) {
 }
 
 TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
+    t.street = Street::Flop;
     t.pot = 40;
     t.seats[kPinhead].cash = 0;
     t.seats[kGeek].folded = true;
-    game.foldwin();
+    t.outcount = 2;
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        script.folds[seat] = true;
+    view.clearLog();
+    game.raise();
     EXPECT_EQ(view.result(), "you win    ");
-    EXPECT_EQ(t.seats[kHuman].cash, 1240);
+    EXPECT_EQ(t.seats[kHuman].cash, 1200 - 2 + 40 + 2);
     EXPECT_EQ(view.cashText(kHuman), "1240");
     for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
         EXPECT_EQ(view.status(seat), seat == kPinhead ? "" : "Folds") << seat;
         EXPECT_EQ(t.seats[seat].folded, seat != kPinhead) << seat;
+        EXPECT_EQ(logged("wipe " + std::to_string(seat)), seat != kPinhead) << seat;
     }
-    EXPECT_EQ(view.erased().size(), 6u);
     EXPECT_EQ(buttons(), "D---");
     EXPECT_EQ(game.settings().readInt("Cash", "player", 0), 1240);
     EXPECT_EQ(game.settings().readInt("Cash", "pinhead", 1200), 0);
     EXPECT_TRUE(messageTexts().empty());
 
     SetUp();
+    t.street = Street::Flop;
     t.seats[kHuman].cash = 1790;
-    t.pot = 10;
-    game.foldwin();
+    t.pot = 18;
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        script.folds[seat] = true;
+    game.raise();
     EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
     EXPECT_FALSE(view.enabled(TableButton::Deal));
 }

@@ -1,4 +1,4 @@
-#include "table_fixture.h"
+#include "game_position.h"
 
 namespace omaha::testing {
 namespace {
@@ -14,8 +14,8 @@ protected:
 };
 
 TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsTheInitialCash) {
-    game.newGameCommand("700");
-    EXPECT_EQ(messageTexts(), (Messages{"Are you sure?"}));
+    game.startNewGame("700");
+    EXPECT_TRUE(messageTexts().empty());
     EXPECT_EQ(t.initialcash, 700);
     EXPECT_EQ(t.seats[kHuman].cash, 700);
     EXPECT_EQ(t.seats[kExpert].cash, 699);
@@ -33,11 +33,10 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
                                          {"2147483647", false},
                                          {"0", false},
                                          {"-5", false}}) {
-        game.newGameCommand(text);
+        game.startNewGame(text);
         const std::int32_t expected = accepted ? std::stoi(text) : t.initialcash;
         const Messages expectedMessages =
-            accepted ? Messages{"Are you sure?"}
-                     : Messages{"Are you sure?", "the value is off limits"};
+            accepted ? Messages{} : Messages{"the value is off limits"};
         EXPECT_EQ(messageTexts(), expectedMessages) << text;
         EXPECT_EQ(t.initialcash, expected) << text;
         EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
@@ -45,22 +44,13 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
     }
 }
 
-TEST_F(NewGameTest, AnsweredNoChangesNothing) {
-    view.answerQuestionsWith(false);
-    const TableState before = t;
-    game.newGameCommand("700");
-    EXPECT_EQ(t.initialcash, before.initialcash);
-    EXPECT_EQ(t.seats[kHuman].hole, before.seats[kHuman].hole);
-}
-
 TEST_F(NewGameTest, RefusesWhatIsNoNumber) {
     try {
-        game.newGameCommand("12x");
+        game.startNewGame("12x");
         ADD_FAILURE() << "a word was taken for a number";
     } catch (const GameError& error) {
         EXPECT_STREQ(error.what(), "'12x' is not a valid integer value");
     }
-    EXPECT_EQ(messageTexts(), (Messages{"Are you sure?"}));
     EXPECT_EQ(t.initialcash, 1200);
 }
 

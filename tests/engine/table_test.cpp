@@ -1,5 +1,5 @@
-#include "engine/chips.h"
-#include "engine/seats.h"
+#include "core/chips.h"
+#include "core/seats.h"
 #include "engine/whole_number.h"
 
 #include <gtest/gtest.h>

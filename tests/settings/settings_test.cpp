@@ -116,7 +116,7 @@ TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
     TableState loaded;
     loadsettings(loaded, file);
     for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
-        EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatName(seat);
+        EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatFacts(seat).name;
 }
 
 // Whatever the file holds, a read gives the values that it can make out and the defaults for

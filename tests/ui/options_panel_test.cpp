@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(form.table().canvas().image().copy(104, 93, 67, 92),
                  CardArtwork::shared(1.0)->image(54).copy(2, 2, 67, 92));
         click(radio(form, "Levels", 3));
-        QCOMPARE(form.game().table().complevel, kGenius);
-        QCOMPARE(options.stored("Levels", "comp"), kGenius);
+        QCOMPARE(form.game().table().complevel, AiLevel::Genius);
+        QCOMPARE(options.stored("Levels", "comp"), AiLevel::Genius);
 
         click(find<QAbstractButton>(form.options(), "dxButton3"));
         QVERIFY(form.options().isHidden());

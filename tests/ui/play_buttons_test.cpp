@@ -17,7 +17,7 @@ private slots:
         // The human calls Robot's big blind: the call costs the big blind and the flop comes.
         play.press(TableButton::Stay);
         QCOMPARE(play.label("cash"), QStringLiteral("1198"));
-        QVERIFY(form.game().table().street >= kFlop);
+        QVERIFY(form.game().table().street >= Street::Flop);
         const bool facingBet = !play.enabled(TableButton::Raise);
         QCOMPARE(form.buttons()[TableButton::Stay]->text(),
                  facingBet ? QStringLiteral("Call") : QStringLiteral("Check"));

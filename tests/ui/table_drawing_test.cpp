@@ -161,9 +161,9 @@ private slots:
     void cardsShownByStreet() {
         // Street, opponents left after the human's fold (0: no fold), community cards, faces.
         const std::tuple<std::int32_t, int, int, bool> cases[] = {
-            {kPreflop, 0, 0, false}, {kFlop, 0, 3, false},     {kTurn, 0, 4, false},
-            {kRiver, 0, 5, false},   {kShowdown, 0, 5, true},  {kTurn, 1, 4, false},
-            {kRiver, 1, 0, false},   {kShowdown, 1, 0, false}, {kShowdown, 2, 5, true}};
+            {Street::Preflop, 0, 0, false}, {Street::Flop, 0, 3, false},     {Street::Turn, 0, 4, false},
+            {Street::River, 0, 5, false},   {Street::Showdown, 0, 5, true},  {Street::Turn, 1, 4, false},
+            {Street::River, 1, 0, false},   {Street::Showdown, 1, 0, false}, {Street::Showdown, 2, 5, true}};
         for (const auto& [street, left, boardCards, faces] : cases) {
             Scene scene(street);
             if (left > 0)
@@ -184,12 +184,12 @@ private slots:
     // The game draws over what is on the table; only a repaint from the window system clears
     // what the state no longer shows.
     void cardsDrawnByTheGameStayUntilTheWindowRepaints() {
-        Scene scene(kPreflop);
-        scene.table.street = kFlop;
+        Scene scene(Street::Preflop);
+        scene.table.street = Street::Flop;
         scene.gamePaints();
         QVERIFY(scene.boardShows(3));
         scene.foldAllBut(1);
-        scene.table.street = kShowdown;
+        scene.table.street = Street::Showdown;
         scene.gamePaints();
         QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(3));
         scene.windowRepaints();
@@ -197,7 +197,7 @@ private slots:
     }
 
     void brokeSeatsShowNoCards() {
-        Scene scene(kShowdown);
+        Scene scene(Street::Showdown);
         for (const auto& [seat, cash] : {std::pair{kGeek, 0}, {kMaster, -5}, {kHuman, 0}})
             scene.table.seats[seat].cash = cash;
         scene.windowRepaints();
@@ -207,7 +207,7 @@ private slots:
 
     // A number that no back has, as an edited settings file may hold, gives the first back.
     void anotherBackRedrawsEveryBack() {
-        Scene scene(kFlop);
+        Scene scene(Street::Flop);
         for (const auto& [chosen, drawn] : {std::pair{55, 55}, {53, 53}, {54, 54}, {77, 52}}) {
             scene.table.cardback = chosen;
             scene.gamePaints();
@@ -220,7 +220,7 @@ private slots:
     // Every repaint that cannot load the bitmap beeps and leaves the table black; the cards are
     // drawn over it all the same, and a wiped fan turns black.
     void missingBaizeGivesABlackTableWithTheCards() {
-        Scene scene(kFlop, WorkingFolder::Baize::Missing);
+        Scene scene(Street::Flop, WorkingFolder::Baize::Missing);
         const int beeps = scene.beeps;
         QVERIFY(beeps >= 1);
         scene.windowRepaints();

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "core/dealing.h"
+#include "core/deck.h"
 #include "engine/game.h"
 #include "engine/recording_view.h"
 #include "tests/eval/card_literals.h"
+#include "tests/game_position.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
 
-namespace omaha::testing {
+namespace omaha {
+
+namespace testing {
 
 // A settings file in a folder of its own, removed with the test.
 class ScratchFolder {
@@ -36,18 +42,18 @@ private:
 };
 
 // Computer players that do what the test tells them: by default they call every bet and check.
-class Script final : public ScriptedOpponents {
+class Script final : public Opponents {
 public:
-    bool calls(const TableState&, SeatCode seat) override {
+    bool callsBet(TableState&, SeatCode seat) override {
         asked.push_back(seat);
         return !folds.contains(seat);
     }
-    std::int32_t raises(const TableState& table, SeatCode seat) override {
+    std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
         turns.push_back(seat);
         const auto it = raiseOn.find(seat);
         if (it == raiseOn.end() || it->second != table.street)
             return 0;
-        return table.street <= kFlop ? table.smallbet : table.bigbet;
+        return betsSmall(table.street) ? table.smallbet : table.bigbet;
     }
 
     // Forgets who was asked, keeping what the seats will do.
@@ -56,10 +62,10 @@ public:
         turns.clear();
     }
 
-    std::map<SeatCode, bool> folds;           // seats that fold whenever they must answer a bet
-    std::map<SeatCode, std::int32_t> raiseOn; // seat -> the street on which it raises in its turn
-    std::vector<SeatCode> asked;              // seats asked to call, in order
-    std::vector<SeatCode> turns;              // seats that took a check-or-raise turn, in order
+    std::map<SeatCode, bool> folds;     // seats that fold whenever they must answer a bet
+    std::map<SeatCode, Street> raiseOn; // seat -> the street on which it raises in its turn
+    std::vector<SeatCode> asked;        // seats asked to call, in order
+    std::vector<SeatCode> turns;        // seats that took a check-or-raise turn, in order
 };
 
 using omaha::test::board;
@@ -67,8 +73,6 @@ using omaha::test::hole;
 
 class TableTest : public ::testing::Test {
 protected:
-    TableTest() { game.scriptOpponents(&script); }
-
     // A table between hands: every seat with `cash`, the default bets and target.
     void seatEveryone(std::int32_t cash = 1200) {
         for (Seat& seat : t.seats)
@@ -77,15 +81,17 @@ protected:
         t.bigbet = 4;
         t.initialcash = 1200;
         t.untilcash = 600;
-        t.complevel = kAmateur;
+        t.complevel = AiLevel::Amateur;
         t.cardback = kFirstCardBack;
+        t.blindmarker = kRobot;
+        t.deck = freshDeck();
     }
 
     // A hand in progress on `street` with the given pot, nobody out and no bet pending.
-    void handOn(std::int32_t street, std::int32_t pot = 100, SeatCode opener = kHuman) {
+    void handOn(Street street, std::int32_t pot = 100, SeatCode opener = kHuman) {
         seatEveryone();
-        game.builddeck();
-        game.dealhand();
+        shuffleDeck(t.deck, t.random);
+        dealFromDeck(t);
         t.street = street;
         t.pot = pot;
         t.opener = opener;
@@ -102,6 +108,13 @@ protected:
             t.outcount += t.seats[seat].folded ? 1 : 0;
         }
         t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
+    }
+
+    // Starts the game from a settings file holding `text`.
+    void startupWith(const std::string& text) {
+        std::ofstream(game.settings().path()) << text;
+        view.clearLog();
+        game.startup();
     }
 
     // The texts of the message boxes shown since the last call.
@@ -130,8 +143,9 @@ protected:
     ScratchFolder folder;
     RecordingView view;
     Script script;
-    Game game{view, SettingsFile(folder.path() / "vellum.ini"), [] { return 12345u; }};
-    TableState& t = game.table();
+    Game game{view, SettingsFile(folder.path() / "vellum.ini"), script, [] { return 12345u; }};
+    TableState& t = GamePosition::table(game);
 };
 
-} // namespace omaha::testing
+} // namespace testing
+} // namespace omaha

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 namespace omaha {
 
@@ -36,13 +35,6 @@ constexpr SeatCode seatBefore(SeatCode code) {
 // Seats in table order: the human, then the computer players in the order they act.
 inline constexpr std::array<SeatCode, kSeatCount> kTableOrder = {kHuman, kFreak,   kGeek,   kMaster,
                                                                  kChamp, kPinhead, kExpert, kRobot};
-
-// The name shown beside each seat, without the colon of its label.
-constexpr std::string_view seatName(SeatCode code) {
-    constexpr std::array<std::string_view, kSeatCount + 1> names = {
-        "", "Robot", "Expert", "Pinhead", "Champ", "Master", "Geek", "Freak", "You"};
-    return isSeatCode(code) ? names[static_cast<std::size_t>(code)] : std::string_view{};
-}
 
 // Per-seat data addressed by seat code 1 to 8, so that the code never has to be translated.
 template <typename T>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/seats.h"
-#include "engine/table_state.h"
+#include "core/card.h"
+#include "core/seats.h"
+#include "core/table_state.h"
 
 #include <array>
 #include <cstddef>
@@ -87,17 +88,13 @@ private:
     std::size_t size_ = 0;
 };
 
-// True when the human has folded and a single computer seat is left: its cards stay hidden.
-constexpr bool computeHidecards(const TableState& table) {
-    return table.seats[kHuman].folded && table.outcount == 6;
-}
-
 // A back picture that is safe to draw whatever a hand-edited settings file holds.
 constexpr int safeCardBack(std::int32_t cardback) {
     return cardback >= kFirstCardBack && cardback <= kLastCardBack ? cardback : kFirstCardBack;
 }
 
-// Everything that painting the cards draws for this table.
+// Everything that painting the cards draws for this table: what the table shows, placed on the
+// screen.
 PaintList cardsToPaint(const TableState& table);
 
 } // namespace omaha

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "engine/card.h"
-#include "engine/random31.h"
-#include "engine/seats.h"
+#include "core/ai_level.h"
+#include "core/card.h"
+#include "core/random31.h"
+#include "core/seats.h"
+#include "core/street.h"
 
 #include <cstdint>
 
@@ -19,19 +21,7 @@ struct Seat {
     constexpr bool active() const { return cash > 0 && !folded; }
 };
 
-// The streets of a hand; `street` holds one of these numbers.
-inline constexpr std::int32_t kPreflop = 1;
-inline constexpr std::int32_t kFlop = 2;
-inline constexpr std::int32_t kTurn = 3;
-inline constexpr std::int32_t kRiver = 4;
-inline constexpr std::int32_t kShowdown = 5;
-
-// The AI levels, as the numbers the strength estimate works with.
-inline constexpr std::int32_t kAmateur = 20;
-inline constexpr std::int32_t kExpertLevel = 25;
-inline constexpr std::int32_t kMasterLevel = 33;
-inline constexpr std::int32_t kGenius = 50;
-
+// The picture numbers of the four card backs: Denum, Cloth, Rock, Leather.
 inline constexpr std::int32_t kFirstCardBack = 52;
 inline constexpr std::int32_t kLastCardBack = 55;
 
@@ -39,7 +29,7 @@ inline constexpr std::int32_t kLastCardBack = 55;
 // settings file and deals the first hand.
 struct TableState {
     bool potpaid = false;         // the showdown has paid this hand's pot
-    std::int32_t complevel = 0;   // AI level: 20, 25, 33 or 50 (any number from an edited file)
+    AiLevel complevel{};          // any number a hand-edited file holds is kept
     std::int32_t smallblind = 0;  // smallbet / 2, rounded down
     std::int32_t bigblind = 0;    // equal to smallbet
     std::int32_t smallbet = 0;    // bet of the first two streets
@@ -48,16 +38,16 @@ struct TableState {
     std::int32_t untilcash = 0;   // the game is won at initialcash + untilcash
     std::int32_t bgcolor = 0;     // kept only to be written back to the settings file
     std::int32_t initialcash = 0; // cash of every seat at a new game
-    std::int32_t street = 0;      // kPreflop ... kShowdown
-    Deck deck{};                  // built once, then only permuted by each shuffle
-    Board board{};                // all five dealt at the deal; the street says how many show
-    std::int32_t pot = 0;         // kept after the payout until the next deal
-    std::int32_t outcount = 0;    // seats out of the hand: broke at the deal, plus every fold
-    std::int32_t tocall = 0;      // what a computer seat pays to call
-    std::int32_t raiseby = 0;     // raise chosen by the computer seat on turn, 0 for a check
-    bool hidecards = false;       // the human folded and one computer seat is left
-    SeatCode blindmarker = 0;     // steers the blinds; moves one seat on at every deal
-    std::int32_t cardback = 0;    // picture number of the card back, 52 to 55
+    Street street{};
+    Deck deck{};               // built once, then only permuted by each shuffle
+    Board board{};             // all five dealt at the deal; the street says how many show
+    std::int32_t pot = 0;      // kept after the payout until the next deal
+    std::int32_t outcount = 0; // seats out of the hand: broke at the deal, plus every fold
+    std::int32_t tocall = 0;   // what a computer seat pays to call
+    std::int32_t raiseby = 0;  // raise chosen by the computer seat on turn, 0 for a check
+    bool hidecards = false;    // the human folded and one computer seat is left
+    SeatCode blindmarker = 0;  // steers the blinds; moves one seat on at every deal
+    std::int32_t cardback = 0; // picture number of the card back, 52 to 55
     BySeat<Seat> seats{};
 
     Random31 random{}; // the one random source of the game
