@@ -1,12 +1,14 @@
 #include "eval/hand_rank.h"
 #include "eval/omaha_hand.h"
 #include "tools/card_text.h"
+#include "tools/command_failure.h"
 #include "tools/commands.h"
 
 #include <array>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -68,9 +70,8 @@ HandRank evaluate(const ReadLine& read) {
     return besthand({c[0], c[1], c[2], c[3]}, {c[4], c[5], c[6], c[7], c[8]});
 }
 
-} // namespace
-
-int runEvalCommand(std::istream& in, std::ostream& out) {
+// Ranks line after line; 1 when a line could not be ranked, else 0.
+int rankLines(std::istream& in, std::ostream& out) {
     int status = 0;
     std::string line;
     while (std::getline(in, line)) {
@@ -80,21 +81,29 @@ int runEvalCommand(std::istream& in, std::ostream& out) {
         if (!read.error.empty()) {
             out << "error: " << read.error << '\n';
             status = 1;
-            continue;
-        }
-        if (read.count != 5 && read.count != 7 && read.count != 9) {
+        } else if (read.count != 5 && read.count != 7 && read.count != 9) {
             out << "error: " << read.count << (read.count == 1 ? " card" : " cards")
                 << " on the line; expected 5, 7 or 9\n";
             status = 1;
-            continue;
+        } else {
+            const HandRank rank = evaluate(read);
+            out << rank.category << ' ' << rank.kicker;
+            if (const std::string_view name = handname(rank.category); !name.empty())
+                out << ' ' << name;
+            out << '\n';
         }
-        const HandRank rank = evaluate(read);
-        out << rank.category << ' ' << rank.kicker;
-        if (const std::string_view name = handname(rank.category); !name.empty())
-            out << ' ' << name;
-        out << '\n';
+        // No point reading on when the answers are lost.
+        requireWritten(out);
     }
+    if (in.bad())
+        throw std::runtime_error("cannot read the input");
     return status;
+}
+
+} // namespace
+
+int runEvalCommand(std::istream& in, std::ostream& out, std::ostream& err) {
+    return runReportingFailures(out, err, [&] { return rankLines(in, out); });
 }
 
 } // namespace omaha

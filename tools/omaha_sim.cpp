@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (args[0] == "eval" && args.size() == 1)
-        return omaha::runEvalCommand(std::cin, std::cout);
+        return omaha::runEvalCommand(std::cin, std::cout, std::cerr);
     if (args[0] == "play")
         return omaha::runPlayCommand(std::span(args).subspan(1), std::cout, std::cerr);
     std::cerr << kUsage;

@@ -13,7 +13,9 @@ namespace {
 std::pair<int, std::string> evaluate(const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
-    const int status = runEvalCommand(in, out);
+    std::ostringstream err;
+    const int status = runEvalCommand(in, out, err);
+    EXPECT_EQ(err.str(), "");
     return {status, out.str()};
 }
 
@@ -37,6 +39,18 @@ TEST(EvalCommand, ReportsBadLinesAndGoesOn) {
         EXPECT_TRUE(out.ends_with("\n100 103 One pair Twos\n")) << out;
         EXPECT_EQ(std::ranges::count(out, '\n'), 2) << out;
     }
+}
+
+TEST(EvalCommand, LostOutputEndsTheRunWithStatusThree) {
+    std::istringstream in("2c 2d Ah Ks Qc\n2c 2d Ah Ks Qc\n");
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    EXPECT_EQ(runEvalCommand(in, out, err), 3);
+    EXPECT_EQ(err.str(), "error: cannot write the output\n");
+    // It stops at the first line it could not answer.
+    std::string rest;
+    EXPECT_TRUE(std::getline(in, rest));
 }
 
 } // namespace

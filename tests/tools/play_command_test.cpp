@@ -110,5 +110,14 @@ TEST(PlayCommand, GameEndsWhenTheTargetIsReached) {
     EXPECT_NE(run.lines.back().find("win"), std::string::npos);
 }
 
+TEST(PlayCommand, LostOutputEndsTheRunWithStatusThree) {
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    const std::vector<std::string_view> args = {"--hands", "3"};
+    EXPECT_EQ(runPlayCommand(args, out, err), 3);
+    EXPECT_EQ(err.str(), "error: cannot write the output\n");
+}
+
 } // namespace
 } // namespace omaha
