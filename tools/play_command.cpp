@@ -1,12 +1,15 @@
 #include "engine/game.h"
 #include "engine/recording_view.h"
+#include "settings/atomic_file.h"
 #include "tools/command_failure.h"
 #include "tools/commands.h"
 #include "tools/event_json.h"
+#include "tools/fresh_settings.h"
 #include "tools/play_options.h"
 #include "tools/scratch_folder.h"
 
 #include <exception>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -22,19 +25,6 @@ constexpr std::string_view kPlayUsage =
     "                      [--small N] [--big N] [--cash N] [--until N]\n"
     "  LETTERS: c Check/Call, r Raise, f Fold, used in turn and cycled\n";
 
-void writeFreshSettings(const SettingsFile& file, const PlayOptions& options) {
-    file.writeInt("Background", "Color", 0);
-    for (const char* key :
-         {"freak", "player", "geek", "master", "champ", "pinhead", "expert", "robot"})
-        file.writeInt("Cash", key, options.cash);
-    file.writeInt("Cash", "until", options.until);
-    file.writeInt("Cash", "initial", options.cash);
-    file.writeInt("Card", "back", kFirstCardBack);
-    file.writeInt("Levels", "comp", options.level);
-    file.writeInt("Bet", "small", options.small);
-    file.writeInt("Bet", "big", options.big);
-}
-
 // Runs one press as the window would: an error ends the press and is shown in a box.
 template <typename Press>
 void press(RecordingView& view, Press action) {
@@ -49,7 +39,7 @@ void press(RecordingView& view, Press action) {
 void playGame(const PlayOptions& options, std::ostream& out) {
     const ScratchFolder scratch;
     const SettingsFile settings(scratch.path() / "vellum.ini");
-    writeFreshSettings(settings, options);
+    replaceFileAtomically(settings.path(), freshSettingsText(options), std::nullopt);
 
     RecordingView view;
     // The seed stands in for the clock, at the very moment the game would read it.
@@ -100,13 +90,13 @@ void playGame(const PlayOptions& options, std::ostream& out) {
 } // namespace
 
 int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto options = parsePlayOptions(args);
-    if (!options) {
-        err << kPlayUsage;
+    const ParsedPlayOptions parsed = parsePlayOptions(args);
+    if (!parsed.problem.empty()) {
+        err << "omaha-sim play: " << parsed.problem << '\n' << kPlayUsage;
         return 2;
     }
     return runReportingFailures(out, err, [&] {
-        playGame(*options, out);
+        playGame(parsed.options, out);
         return 0;
     });
 }
