@@ -17,6 +17,9 @@ constexpr std::string_view kUsage =
 } // namespace
 
 int main(int argc, char** argv) {
+    // The streams' own buffers rather than C's: a read error then marks std::cin as bad instead
+    // of passing for the end of the input.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << kUsage;

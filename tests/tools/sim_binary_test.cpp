@@ -46,6 +46,8 @@ TEST(SimBinary, FailuresExitWithThreeAndLeaveNoFolder) {
              Case{"sim play --hands 2 2>&1 >/dev/full", "error: cannot write the output\n"},
              Case{"echo 'Ah Kh Qh Jh Th' | sim eval 2>&1 >/dev/full",
                   "error: cannot write the output\n"},
+             // Input that cannot be read: a folder.
+             Case{"sim eval </ 2>&1", "error: cannot read the input\n"},
              // A disk too full for the settings file: with SIGXFSZ ignored, a write past the
              // size limit fails as on a full disk.
              Case{"trap '' XFSZ; ulimit -f 0; sim play --hands 1 2>&1 >/dev/null", "error: "},
