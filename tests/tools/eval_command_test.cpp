@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,6 +63,34 @@ TEST(EvalCommand, LostOutputEndsTheRunWithStatusThree) {
     // It stops at the first line it could not answer.
     std::string rest;
     EXPECT_TRUE(std::getline(in, rest));
+}
+
+// Input that breaks down once `text` has been read, then seems to end.
+class BreakingInput : public std::streambuf {
+public:
+    explicit BreakingInput(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+private:
+    int_type underflow() override {
+        if (std::exchange(broken_, true))
+            return traits_type::eof();
+        throw std::runtime_error("the disk is gone");
+    }
+    std::string text_;
+    bool broken_ = false;
+};
+
+TEST(EvalCommand, UnreadableInputEndsTheRunWithStatusThree) {
+    for (const std::string& read : {std::string("2c 2d Ah Ks Qc\n"), std::string(5000, 'x')}) {
+        BreakingInput broken(read);
+        std::istream in(&broken);
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(runEvalCommand(in, out, err), 3);
+        EXPECT_EQ(err.str(), "error: cannot read the input\n");
+    }
 }
 
 } // namespace
