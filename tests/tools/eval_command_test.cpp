@@ -34,11 +34,12 @@ TEST(EvalCommand, RanksFiveSevenAndNineCardsInEitherCase) {
 }
 
 TEST(EvalCommand, ReportsBadLinesAndGoesOn) {
-    // Four, six and ten cards, two that are not cards, a card twice, and lines too long to read.
+    // Four, six and ten cards, two that are not cards, cards given twice, and lines too long to
+    // read.
     const std::string longest = "2c 2d Ah Ks Qc" + std::string(kLongestLine - 14, ' ');
     for (const std::string& bad : std::vector<std::string>{
              "2c 2d Ah Ks", "2c 2d Ah Ks Qc Jc", "2c 2d Ah Ks Qc Jc Tc 9c 8c 7c", "2c 2d Ah Ks Qx",
-             "2c 2d Ah Ks 10c", "2c 2d Ah Ks AH", "4s 3s 2s 3s 4s 5s 6s", longest + " ",
+             "2c 2d Ah Ks 10c", "2c 2d Ah AH Ks", "Ah Kd 2c 3c 4c 5c 6c 7c Ah", longest + " ",
              longest + std::string(100000, 'x')}) {
         const auto [status, out] = evaluate(bad + std::string("\n2c 2d Ah Ks Qc\n"));
         EXPECT_EQ(status, 1) << bad;
