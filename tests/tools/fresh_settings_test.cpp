@@ -7,12 +7,8 @@ namespace omaha {
 namespace {
 
 TEST(FreshSettings, EveryKeyHoldsItsOptionAsGiven) {
-    PlayOptions options;
-    options.level = "33";
-    options.small = "-6";
-    options.big = "0x1F";
-    options.cash = "3000000000";
-    options.until = "+0100";
+    const PlayOptions options{
+        .level = "33", .small = "-6", .big = "0x1F", .cash = "3000000000", .until = "+0100"};
     const IniDocument file(freshSettingsText(options));
     for (const char* seat :
          {"freak", "player", "geek", "master", "champ", "pinhead", "expert", "robot", "initial"})
