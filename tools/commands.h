@@ -6,10 +6,14 @@
 
 namespace omaha {
 
-// `omaha-sim eval`: ranks the cards of each input line; returns the exit status.
-int runEvalCommand(std::istream& in, std::ostream& out);
+// The commands return the exit status: 0 when all went well, 1 when `eval` met a line it could
+// not rank, 2 for a command line that cannot be read, 3 (after "error: <reason>" on `err`) when
+// the work could not be done, output that could not be written among it.
 
-// `omaha-sim play [options]`: plays one scripted game; returns the exit status.
+// `omaha-sim eval`: ranks the cards of each input line.
+int runEvalCommand(std::istream& in, std::ostream& out, std::ostream& err);
+
+// `omaha-sim play [options]`: plays one scripted game.
 int runPlayCommand(std::span<const std::string_view> options, std::ostream& out, std::ostream& err);
 
 } // namespace omaha

@@ -1,6 +1,8 @@
 #include "eval/hand_rank.h"
 #include "eval/omaha_hand.h"
+#include "tools/bounded_lines.h"
 #include "tools/card_text.h"
+#include "tools/command_failure.h"
 #include "tools/commands.h"
 
 #include <array>
@@ -68,33 +70,58 @@ HandRank evaluate(const ReadLine& read) {
     return besthand({c[0], c[1], c[2], c[3]}, {c[4], c[5], c[6], c[7], c[8]});
 }
 
-} // namespace
+// The first card that the line holds more than once: no deck has two of a card.
+std::optional<Card> repeatedCard(const ReadLine& read) {
+    for (std::size_t i = 0; i < read.count; ++i)
+        for (std::size_t k = 0; k < i; ++k)
+            if (read.cards[k] == read.cards[i])
+                return read.cards[i];
+    return std::nullopt;
+}
 
-int runEvalCommand(std::istream& in, std::ostream& out) {
+// What `eval` prints for one line: the rank of its cards, or "error: " and why they have none;
+// nothing for a blank line.
+std::optional<std::string> answer(const BoundedLineReader::Line& line) {
+    if (line.tooLong)
+        return "error: the line is longer than " + std::to_string(kLongestLine) + " characters";
+    const ReadLine read = readCards(line.text);
+    if (!read.error.empty())
+        return "error: " + read.error;
+    if (read.count == 0)
+        return std::nullopt;
+    if (read.count != 5 && read.count != 7 && read.count != 9)
+        return "error: " + std::to_string(read.count) + (read.count == 1 ? " card" : " cards") +
+               " on the line; expected 5, 7 or 9";
+    if (const std::optional<Card> repeated = repeatedCard(read))
+        return "error: " + cardText(*repeated) + " appears more than once";
+    const HandRank rank = evaluate(read);
+    std::string text = std::to_string(rank.category) + ' ' + std::to_string(rank.kicker);
+    if (const std::string_view name = handname(rank.category); !name.empty())
+        text += ' ' + std::string(name);
+    return text;
+}
+
+// Answers line after line; 1 when a line could not be ranked, else 0.
+int rankLines(std::istream& in, std::ostream& out) {
     int status = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        const ReadLine read = readCards(line);
-        if (read.count == 0 && read.error.empty())
-            continue; // an empty line
-        if (!read.error.empty()) {
-            out << "error: " << read.error << '\n';
-            status = 1;
+    BoundedLineReader lines(in);
+    while (const std::optional<BoundedLineReader::Line> line = lines.next()) {
+        const std::optional<std::string> text = answer(*line);
+        if (!text)
             continue;
-        }
-        if (read.count != 5 && read.count != 7 && read.count != 9) {
-            out << "error: " << read.count << (read.count == 1 ? " card" : " cards")
-                << " on the line; expected 5, 7 or 9\n";
+        if (text->starts_with("error: "))
             status = 1;
-            continue;
-        }
-        const HandRank rank = evaluate(read);
-        out << rank.category << ' ' << rank.kicker;
-        if (const std::string_view name = handname(rank.category); !name.empty())
-            out << ' ' << name;
-        out << '\n';
+        out << *text << '\n';
+        // No point reading on when the answers are lost.
+        requireWritten(out);
     }
     return status;
+}
+
+} // namespace
+
+int runEvalCommand(std::istream& in, std::ostream& out, std::ostream& err) {
+    return runReportingFailures(out, err, [&] { return rankLines(in, out); });
 }
 
 } // namespace omaha

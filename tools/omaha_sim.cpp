@@ -17,13 +17,16 @@ constexpr std::string_view kUsage =
 } // namespace
 
 int main(int argc, char** argv) {
+    // The streams' own buffers rather than C's: a read error then marks std::cin as bad instead
+    // of passing for the end of the input.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << kUsage;
         return 2;
     }
     if (args[0] == "eval" && args.size() == 1)
-        return omaha::runEvalCommand(std::cin, std::cout);
+        return omaha::runEvalCommand(std::cin, std::cout, std::cerr);
     if (args[0] == "play")
         return omaha::runPlayCommand(std::span(args).subspan(1), std::cout, std::cerr);
     std::cerr << kUsage;

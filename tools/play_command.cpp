@@ -1,13 +1,17 @@
 #include "engine/game.h"
 #include "engine/recording_view.h"
+#include "settings/atomic_file.h"
+#include "tools/command_failure.h"
 #include "tools/commands.h"
 #include "tools/event_json.h"
+#include "tools/fresh_settings.h"
 #include "tools/play_options.h"
+#include "tools/scratch_folder.h"
 
-#include <cstdlib>
 #include <exception>
-#include <filesystem>
+#include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace omaha {
@@ -21,43 +25,6 @@ constexpr std::string_view kPlayUsage =
     "                      [--small N] [--big N] [--cash N] [--until N]\n"
     "  LETTERS: c Check/Call, r Raise, f Fold, used in turn and cycled\n";
 
-// A settings file of the tool's own in a fresh temporary folder, removed when the game is over:
-// the player's own file is never touched.
-class ScratchSettings {
-public:
-    ScratchSettings() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "omaha-sim-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        folder_ = pattern;
-    }
-    ~ScratchSettings() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    ScratchSettings(const ScratchSettings&) = delete;
-    ScratchSettings& operator=(const ScratchSettings&) = delete;
-
-    std::filesystem::path file() const { return folder_ / "vellum.ini"; }
-
-private:
-    std::filesystem::path folder_;
-};
-
-void writeFreshSettings(const SettingsFile& file, const PlayOptions& options) {
-    file.writeInt("Background", "Color", 0);
-    for (const char* key :
-         {"freak", "player", "geek", "master", "champ", "pinhead", "expert", "robot"})
-        file.writeInt("Cash", key, options.cash);
-    file.writeInt("Cash", "until", options.until);
-    file.writeInt("Cash", "initial", options.cash);
-    file.writeInt("Card", "back", kFirstCardBack);
-    file.writeInt("Levels", "comp", options.level);
-    file.writeInt("Bet", "small", options.small);
-    file.writeInt("Bet", "big", options.big);
-}
-
 // Runs one press as the window would: an error ends the press and is shown in a box.
 template <typename Press>
 void press(RecordingView& view, Press action) {
@@ -68,23 +35,18 @@ void press(RecordingView& view, Press action) {
     }
 }
 
-} // namespace
-
-int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto options = parsePlayOptions(args);
-    if (!options) {
-        err << kPlayUsage;
-        return 2;
-    }
-    ScratchSettings scratch;
-    const SettingsFile settings(scratch.file());
-    writeFreshSettings(settings, *options);
+// Plays until the script's hands are dealt or the game is over; throws when it cannot go on.
+void playGame(const PlayOptions& options, std::ostream& out) {
+    const ScratchFolder scratch;
+    const SettingsFile settings(scratch.path() / "vellum.ini");
+    replaceFileAtomically(settings.path(), freshSettingsText(options), std::nullopt);
 
     RecordingView view;
     // The seed stands in for the clock, at the very moment the game would read it.
-    Game game(view, settings, [seed = options->seed] { return seed; });
+    Game game(view, settings, [seed = options.seed] { return seed; });
     auto report = [&](std::string_view event) {
         out << eventJson(event, game.table(), view, view.takeMessages()) << '\n';
+        requireWritten(out);
     };
 
     game.startup();
@@ -97,22 +59,20 @@ int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, st
         const bool deal = view.enabled(TableButton::Deal);
         if (!deal && !view.enabled(TableButton::Stay) && !view.enabled(TableButton::Raise) &&
             !view.enabled(TableButton::Fold))
-            return 0; // the game is over
+            return; // the game is over
         if (deal) {
-            if (deals >= options->hands)
-                return 0;
+            if (deals >= options.hands)
+                return;
             ++deals;
             presses = 0;
             press(view, [&] { game.newgame(); });
             report("deal");
             continue;
         }
-        if (++presses > kMostPressesInAHand) {
-            err << "error: hand " << deals << " did not end within " << kMostPressesInAHand
-                << " presses\n";
-            return 3;
-        }
-        const char action = options->script[letter++ % options->script.size()];
+        if (++presses > kMostPressesInAHand)
+            throw std::runtime_error("hand " + std::to_string(deals) + " did not end within " +
+                                     std::to_string(kMostPressesInAHand) + " presses");
+        const char action = options.script[letter++ % options.script.size()];
         if (action == 'f') {
             press(view, [&] { game.playerpasses(); });
             report("fold");
@@ -125,6 +85,20 @@ int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, st
             report("call");
         }
     }
+}
+
+} // namespace
+
+int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    const ParsedPlayOptions parsed = parsePlayOptions(args);
+    if (!parsed.problem.empty()) {
+        err << "omaha-sim play: " << parsed.problem << '\n' << kPlayUsage;
+        return 2;
+    }
+    return runReportingFailures(out, err, [&] {
+        playGame(parsed.options, out);
+        return 0;
+    });
 }
 
 } // namespace omaha

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,14 +12,20 @@ struct PlayOptions {
     std::uint32_t seed = 1;
     std::int64_t hands = 100; // Deal presses before the tool stops
     std::string script = "c"; // the human's presses, cycled: c Check/Call, r Raise, f Fold
-    std::int32_t level = 20;
-    std::int32_t small = 2;
-    std::int32_t big = 4;
-    std::int32_t cash = 1200;
-    std::int32_t until = 600;
+    // Settings as the text the fresh settings file holds, written as given: start-up then reads
+    // them as it would a hand-edited file, so a number beyond 32 bits reads as the default.
+    std::string level = "20";
+    std::string small = "2";
+    std::string big = "4";
+    std::string cash = "1200";
+    std::string until = "600";
 };
 
-// The options, or nothing when one cannot be read.
-std::optional<PlayOptions> parsePlayOptions(std::span<const std::string_view> args);
+struct ParsedPlayOptions {
+    PlayOptions options;
+    std::string problem; // what is wrong with the command line ("--seed needs a value"), or ""
+};
+
+ParsedPlayOptions parsePlayOptions(std::span<const std::string_view> args);
 
 } // namespace omaha
