@@ -58,7 +58,7 @@ std::string eventJson(std::string_view event, const TableState& table, const Rec
                       const std::vector<RecordingView::Message>& messages) {
     std::string out = "{\"event\":";
     appendString(out, event);
-    appendNumber(out, "street", table.street);
+    appendNumber(out, "street", streetNumber(table.street));
     appendNumber(out, "pot", table.pot);
     appendNumber(out, "outcount", table.outcount);
     appendNumber(out, "opener", table.opener);

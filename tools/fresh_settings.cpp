@@ -1,6 +1,6 @@
 #include "tools/fresh_settings.h"
 
-#include "engine/table_state.h"
+#include "core/table_state.h"
 
 namespace omaha {
 

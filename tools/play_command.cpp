@@ -1,3 +1,4 @@
+#include "ai/simulating_opponents.h"
 #include "engine/game.h"
 #include "engine/recording_view.h"
 #include "settings/atomic_file.h"
@@ -43,7 +44,8 @@ void playGame(const PlayOptions& options, std::ostream& out) {
 
     RecordingView view;
     // The seed stands in for the clock, at the very moment the game would read it.
-    Game game(view, settings, [seed = options.seed] { return seed; });
+    SimulatingOpponents opponents;
+    Game game(view, settings, opponents, [seed = options.seed] { return seed; });
     auto report = [&](std::string_view event) {
         out << eventJson(event, game.table(), view, view.takeMessages()) << '\n';
         requireWritten(out);
@@ -65,7 +67,7 @@ void playGame(const PlayOptions& options, std::ostream& out) {
                 return;
             ++deals;
             presses = 0;
-            press(view, [&] { game.newgame(); });
+            press(view, [&] { game.deal(); });
             report("deal");
             continue;
         }
@@ -74,14 +76,14 @@ void playGame(const PlayOptions& options, std::ostream& out) {
                                      std::to_string(kMostPressesInAHand) + " presses");
         const char action = options.script[letter++ % options.script.size()];
         if (action == 'f') {
-            press(view, [&] { game.playerpasses(); });
+            press(view, [&] { game.fold(); });
             report("fold");
         } else if (action == 'r' && view.enabled(TableButton::Raise) &&
                    game.table().seats[kHuman].cash > 1) {
-            press(view, [&] { game.playerbets(); });
+            press(view, [&] { game.raise(); });
             report("raise");
         } else {
-            press(view, [&] { game.playerstays(); });
+            press(view, [&] { game.check(); });
             report("call");
         }
     }
