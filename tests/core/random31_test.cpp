@@ -120,6 +120,17 @@ TEST_P(EveryPath, RemaindersBy52AreExactOnBothSidesOfEveryBoundary) {
     }
 }
 
+// Otherwise a path could quietly run another's code, and the tests above would pass it untried.
+TEST(Random31, EveryPathRunsItsOwnKernel) {
+    std::vector<const mt19937::BlockKernel*> kernels;
+    for (const TwistPath path : availablePaths()) {
+        const mt19937::BlockKernel* kernel = &mt19937::blockKernel(path);
+        EXPECT_EQ(std::find(kernels.begin(), kernels.end(), kernel), kernels.end())
+            << pathName(path);
+        kernels.push_back(kernel);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Random31, EveryPath,
                          ::testing::Values(TwistPath::Portable, TwistPath::Sse2, TwistPath::Avx2,
                                            TwistPath::Avx512),
