@@ -2,12 +2,14 @@
 
 // The block kernels behind Random31, one for each TwistPath.
 
-#include "core/twist_path.h"
-
 #include <cstddef>
 #include <cstdint>
 
-namespace omaha::mt19937 {
+namespace omaha {
+
+enum class TwistPath;
+
+namespace mt19937 {
 
 inline constexpr std::size_t kStateWords = 624;
 // Each new word mixes in the word this far ahead of it, wrapping round the state.
@@ -31,4 +33,5 @@ extern const BlockKernel kSse2Kernel;
 extern const BlockKernel kAvx2Kernel;
 extern const BlockKernel kAvx512Kernel;
 
-} // namespace omaha::mt19937
+} // namespace mt19937
+} // namespace omaha

@@ -1,4 +1,5 @@
-// Compiled with AVX-512 enabled; only run where the processor has it.
+// Compiled with AVX-512 enabled; only run where the processor has it. The kernel is a constant, so
+// nothing here runs at start-up.
 
 // g++ 12 sees its own AVX-512 intrinsics' deliberately undefined inputs as uninitialised.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -32,6 +33,6 @@ struct Lanes<U32x16> {
 
 } // namespace
 
-const BlockKernel kAvx512Kernel = kernelOf<U32x16, U32x8, U32x4>();
+constinit const BlockKernel kAvx512Kernel = kernelOf<U32x16, U32x8, U32x4>();
 
 } // namespace omaha::mt19937

@@ -2,6 +2,6 @@
 
 namespace omaha::mt19937 {
 
-const BlockKernel kPortableKernel = kernelOf<>();
+constinit const BlockKernel kPortableKernel = kernelOf<>();
 
 } // namespace omaha::mt19937

@@ -2,6 +2,6 @@
 
 namespace omaha::mt19937 {
 
-const BlockKernel kSse2Kernel = kernelOf<U32x4>();
+constinit const BlockKernel kSse2Kernel = kernelOf<U32x4>();
 
 } // namespace omaha::mt19937
