@@ -4,6 +4,7 @@
 #include "core/random31.h"
 
 #include <cstdint>
+#include <array>
 #include <utility>
 
 namespace omaha {
@@ -22,16 +23,14 @@ constexpr Deck freshsimdeck() noexcept {
 }
 
 // Mixes `simdeck` for one sample, starting from whatever order the previous sample left. The
-// draws are made strictly in the order i, j: the same seed must replay the same game. Kept inline
-// and free of anything but the draws and the swaps, since at Genius one estimate runs this 51
-// times and it is most of the estimate's cost.
+// draws are made strictly in the order i, j: the same seed must replay the same game. At Genius
+// one estimate runs this 51 times and it is most of the estimate's cost, so the positions of all
+// 1001 transpositions are taken from the random source in one batch, without a division each.
 inline void shufflesimdeck(Deck& simdeck, Random31& random) noexcept {
-    for (int swap = 0; swap < kSimSwaps; ++swap) {
-        // The draws are never negative, so the unsigned remainder is the same and cheaper.
-        const auto i = static_cast<std::uint32_t>(random()) % kDeckSize;
-        const auto j = static_cast<std::uint32_t>(random()) % kDeckSize;
-        std::swap(simdeck[i], simdeck[j]);
-    }
+    std::array<std::uint8_t, 2 * kSimSwaps> positions;
+    random.takeModulo52(positions);
+    for (std::size_t swap = 0; swap < positions.size(); swap += 2)
+        std::swap(simdeck[positions[swap]], simdeck[positions[swap + 1]]);
 }
 
 } // namespace omaha

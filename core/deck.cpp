@@ -1,6 +1,11 @@
 #include "core/deck.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <span>
+#include <utility>
 
 namespace omaha {
 
@@ -18,13 +23,17 @@ Deck freshDeck() {
 }
 
 void shuffleDeck(Deck& deck, Random31& random) {
-    for (int swap = 0; swap < kShuffleSwaps; ++swap) {
-        // Two draws in this order, i then j; they may be equal.
-        const auto i = static_cast<std::size_t>(random() % kDeckSize);
-        const Card remembered = deck[i];
-        const auto j = static_cast<std::size_t>(random() % kDeckSize);
-        deck[i] = deck[j];
-        deck[j] = remembered;
+    // Two draws a transposition, i then j, taken from the random source a batch at a time; i and
+    // j may be equal.
+    constexpr int kSwapsPerBatch = 1000;
+    std::array<std::uint8_t, 2 * kSwapsPerBatch> positions;
+    for (int done = 0; done < kShuffleSwaps;) {
+        const int swaps = std::min(kSwapsPerBatch, kShuffleSwaps - done);
+        const std::span<std::uint8_t> batch(positions.data(), static_cast<std::size_t>(2 * swaps));
+        random.takeModulo52(batch);
+        for (std::size_t k = 0; k < batch.size(); k += 2)
+            std::swap(deck[batch[k]], deck[batch[k + 1]]);
+        done += swaps;
     }
 }
 
