@@ -1,6 +1,8 @@
 #include "core/chips.h"
 #include "engine/game.h"
 
+#include <span>
+
 namespace omaha {
 
 namespace {
@@ -24,6 +26,13 @@ void Game::answerBet(SeatCode first, SeatCode last) {
 void Game::advanceStreet() {
     table_.street = nextStreet(table_.street);
     paintCards();
+    const std::span<const Card> board(table_.board);
+    if (table_.street == Street::Flop)
+        observer_->cardsTurned(Street::Flop, board.first(3));
+    else if (table_.street == Street::Turn)
+        observer_->cardsTurned(Street::Turn, board.subspan(3, 1));
+    else if (table_.street == Street::River)
+        observer_->cardsTurned(Street::River, board.subspan(4, 1));
 }
 
 void Game::callOrFold(SeatCode seat) {
@@ -32,11 +41,13 @@ void Game::callOrFold(SeatCode seat) {
     // A seat cannot call more than it has, whatever it decided.
     if (willcall && std::int64_t{s.cash} - table_.tocall >= 0) {
         view_.showStatus(seat, "Calls");
+        observer_->acted(seat, Action::Call, table_.tocall);
         takeBet(seat, table_.tocall);
         return;
     }
     view_.wipeSeatCards(seat);
     view_.showStatus(seat, "Folds");
+    observer_->acted(seat, Action::Fold, 0);
     s.folded = true;
     table_.outcount += 1;
     if (table_.outcount == 7)
@@ -71,6 +82,7 @@ void Game::checkOrRaise(SeatCode seat) {
     table_.tocall = 0;
     table_.raiseby = opponents_.raiseInTurn(table_, seat);
     if (table_.raiseby == 0) {
+        observer_->acted(seat, Action::Check, 0);
         // Pre-flop a check leaves the status as it was.
         if (isAfterFlopBetting(table_.street))
             view_.showStatus(seat, "Check");
@@ -78,6 +90,7 @@ void Game::checkOrRaise(SeatCode seat) {
     }
     view_.showStatus(seat, "Raises");
     view_.colourStatus(seat, StatusColour::Yellow);
+    observer_->acted(seat, Action::Raise, table_.raiseby);
     // A turn begins with nothing to call, so the raise costs the raiser the raise alone.
     table_.tocall = table_.raiseby;
     takeBet(seat, table_.tocall);
@@ -105,6 +118,7 @@ void Game::computerPass(SeatCode first) {
 void Game::humanCalls() {
     const SeatCode bettor = pendingBettor(table_);
     table_.seats[bettor].raised = false;
+    observer_->acted(kHuman, Action::Call, table_.tocall);
     takeBet(kHuman, table_.tocall);
 
     // The seats that acted before the bet answer it now. Pre-flop the big blind itself is among
@@ -135,6 +149,7 @@ void Game::check() {
         humanCalls();
     } else {
         // A check with no bet pending costs the human nothing.
+        observer_->acted(kHuman, Action::Check, 0);
         clearComputerStatuses();
         table_.tocall = 0;
         computerPass(kFreak);
@@ -166,6 +181,8 @@ void Game::raise() {
         takeBet(kHuman, table_.smallbet);
         table_.tocall = table_.bigbet;
     }
+    observer_->acted(kHuman, Action::Raise,
+                     table_.street == Street::Preflop ? bet + table_.smallbet : bet);
     view_.showStatus(kHuman, "");
 
     if (table_.street == Street::Preflop) {
@@ -198,6 +215,7 @@ void Game::fold() {
         table_.seats[bettor].raised = false;
         answerBet(kFreak, bettor + 1);
     }
+    observer_->acted(kHuman, Action::Fold, 0);
     table_.potpaid = false;
     view_.wipeSeatCards(kHuman);
     whitenStatuses();

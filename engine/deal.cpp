@@ -21,6 +21,7 @@ void Game::postBlinds() {
     }
     view_.showStatus(small, "small blind");
     setCash(small, subtractChips(table_.seats[small].cash, table_.smallblind));
+    observer_->blindPosted(small, Blind::Small, table_.smallblind);
 
     table_.blindmarker = p;
 
@@ -31,6 +32,7 @@ void Game::postBlinds() {
             continue;
         view_.showStatus(p, "big blind");
         setCash(p, subtractChips(table_.seats[p].cash, table_.bigblind));
+        observer_->blindPosted(p, Blind::Big, table_.bigblind);
         view_.showPot(table_.pot);
         table_.opener = p;
         // From Master to Robot the big blind stands as the bet the human has to call; after the

@@ -83,6 +83,7 @@ void Game::dealNextHand() {
             view_.wipeSeatCards(seat);
     }
     dealHand();
+    observer_->handDealt(table_.seats[kHuman].hole);
     paintCards();
     view_.setStayCaption("Call");
     view_.enableButton(TableButton::Raise, true);

@@ -2,6 +2,7 @@
 
 #include "ai/opponents.h"
 #include "core/table_state.h"
+#include "engine/hand_observer.h"
 #include "engine/table_view.h"
 #include "settings/settings_file.h"
 
@@ -54,6 +55,9 @@ public:
     void chooseCardBack(int item);                // 0 Denum, 1 Cloth, 2 Rock, 3 Leather
     void chooseLevel(int item);                   // 0 Amateur, 1 Expert, 2 Master, 3 Genius
 
+    // Tells `observer` everything that happens in the hands from now on.
+    void observeHands(HandObserver& observer) { observer_ = &observer; }
+
     const TableState& table() const { return table_; }
     const SettingsFile& settings() const { return settings_; }
 
@@ -105,6 +109,8 @@ private:
     SettingsFile settings_;
     Opponents& opponents_;
     Clock clock_;
+    HandObserver noObserver_;
+    HandObserver* observer_ = &noObserver_;
     int foldWins_ = 0; // hands won by folds so far, to tell whether one has just ended
 };
 

@@ -2,6 +2,7 @@
 #include "core/seat_facts.h"
 #include "engine/game.h"
 #include "engine/saved_game.h"
+#include "eval/best_five.h"
 #include "eval/omaha_hand.h"
 
 #include <algorithm>
@@ -64,8 +65,15 @@ void Game::showdown() {
         table_.potpaid = true;
         const std::int32_t share = table_.pot / winners;
         for (const SeatCode seat : kTableOrder)
-            if (values[seat] == best)
-                table_.seats[seat].cash = addChips(table_.seats[seat].cash, share);
+            if (inHand[seat] && !table_.hidecards)
+                observer_->handShown(seat, handname(hands[seat].category),
+                                     bestFive(table_.seats[seat].hole, table_.board));
+        for (const SeatCode seat : kTableOrder) {
+            if (values[seat] != best)
+                continue;
+            table_.seats[seat].cash = addChips(table_.seats[seat].cash, share);
+            observer_->potShared(seat, share, table_.pot);
+        }
     }
     for (const SeatCode seat : kTableOrder)
         view_.showCash(seat, table_.seats[seat].cash);
@@ -88,6 +96,7 @@ void Game::foldWin() {
     showHandOverButtons();
     view_.showResult("you win    ");
     setCash(kHuman, addChips(table_.seats[kHuman].cash, table_.pot));
+    observer_->wonByFolds(table_.pot);
     if (table_.seats[kHuman].cash >= gameTarget())
         announceGameWon(kHuman);
     saveCash(table_, settings_);

@@ -1,5 +1,6 @@
 #include "eval/omaha_hand.h"
 
+#include "eval/omaha_orders.h"
 #include "eval/omaha_table.h"
 
 #include <array>
@@ -11,21 +12,8 @@ namespace {
 
 using Entry = OmahaTable::Entry;
 
-// The community triples in the order in which they are tried.
-constexpr std::array<std::array<std::size_t, 3>, 10> kTriples = {{{0, 1, 2},
-                                                                  {1, 2, 3},
-                                                                  {2, 3, 4},
-                                                                  {0, 2, 3},
-                                                                  {0, 3, 4},
-                                                                  {0, 1, 3},
-                                                                  {0, 1, 4},
-                                                                  {1, 2, 4},
-                                                                  {1, 3, 4},
-                                                                  {0, 2, 4}}};
-
-// The private pairs in the order in which they are tried; the first card of each is P1.
-constexpr std::array<std::array<std::size_t, 2>, 6> kPairs = {
-    {{0, 1}, {1, 2}, {2, 3}, {0, 2}, {0, 3}, {1, 3}}};
+constexpr const auto& kTriples = kCommunityTriples;
+constexpr const auto& kPairs = kPrivatePairs;
 
 using Columns = std::array<std::uint32_t, 10>;
 

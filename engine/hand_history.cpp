@@ -1,0 +1,121 @@
+#include "engine/hand_history.h"
+
+#include "core/seat_facts.h"
+
+#include <array>
+#include <utility>
+
+namespace omaha {
+
+namespace {
+
+// "You check" but "Freak checks".
+std::string subjectWithVerb(SeatCode seat, std::string_view verb) {
+    std::string line(seatFacts(seat).name);
+    line += ' ';
+    line += verb;
+    if (seat != kHuman)
+        line += 's';
+    return line;
+}
+
+template <std::size_t N>
+std::string cardNames(const std::array<Card, N>& cards) {
+    std::string names;
+    for (const Card& card : cards) {
+        if (!names.empty())
+            names += ' ';
+        names += cardName(card);
+    }
+    return names;
+}
+
+} // namespace
+
+std::string cardName(Card card) {
+    static constexpr std::array<std::string_view, 13> kRanks = {"2", "3",  "4", "5", "6", "7", "8",
+                                                                "9", "10", "J", "Q", "K", "A"};
+    static constexpr std::array<std::string_view, 4> kSuits = {"♣", "♦", "♥", "♠"};
+    if (card.rank < 0 || card.rank > 12 || card.suit < 0 || card.suit > 3)
+        return "?";
+    std::string name(kRanks[static_cast<std::size_t>(card.rank)]);
+    name += kSuits[static_cast<std::size_t>(card.suit)];
+    return name;
+}
+
+void HandHistory::handDealt(const Hole& yourCards) {
+    if (hands_.size() == kKeptHands)
+        hands_.pop_front();
+    hands_.emplace_back();
+    add("Hand " + std::to_string(++handsDealt_));
+    add("You hold " + cardNames(yourCards));
+}
+
+void HandHistory::blindPosted(SeatCode seat, Blind blind, std::int32_t amount) {
+    add(subjectWithVerb(seat, "post") +
+        (blind == Blind::Small ? " the small blind " : " the big blind ") + std::to_string(amount));
+}
+
+void HandHistory::acted(SeatCode seat, Action action, std::int32_t amount) {
+    switch (action) {
+    case Action::Check:
+        add(subjectWithVerb(seat, "check"));
+        break;
+    case Action::Call:
+        add(subjectWithVerb(seat, "call") + " " + std::to_string(amount));
+        break;
+    case Action::Raise:
+        add(subjectWithVerb(seat, "raise") + " " + std::to_string(amount));
+        break;
+    case Action::Fold:
+        add(subjectWithVerb(seat, "fold"));
+        break;
+    }
+}
+
+void HandHistory::cardsTurned(Street street, std::span<const Card> cards) {
+    std::string line = street == Street::Flop   ? "Flop:"
+                       : street == Street::Turn ? "Turn:"
+                                                : "River:";
+    for (const Card& card : cards) {
+        line += ' ';
+        line += cardName(card);
+    }
+    add(std::move(line));
+}
+
+void HandHistory::handShown(SeatCode seat, std::string_view name, const BestFive& hand) {
+    add(std::string(seatFacts(seat).name) + ": " + std::string(name) + " = " + cardNames(hand.own) +
+        " + " + cardNames(hand.shared));
+}
+
+void HandHistory::potShared(SeatCode seat, std::int32_t share, std::int32_t pot) {
+    add(subjectWithVerb(seat, "take") + " " + std::to_string(share) + " of the pot of " +
+        std::to_string(pot));
+}
+
+void HandHistory::wonByFolds(std::int32_t pot) {
+    add("You take the pot of " + std::to_string(pot) + ", won by folds");
+}
+
+std::string HandHistory::text() const {
+    std::string all;
+    for (const auto& hand : hands_) {
+        if (!all.empty())
+            all += '\n';
+        for (const std::string& line : hand)
+            all += line + '\n';
+    }
+    return all;
+}
+
+void HandHistory::add(std::string line) {
+    // Events before the first deal (none in play) still get a hand to go in.
+    if (hands_.empty())
+        hands_.emplace_back();
+    hands_.back().push_back(std::move(line));
+    if (changed_)
+        changed_();
+}
+
+} // namespace omaha

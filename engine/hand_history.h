@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/hand_observer.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace omaha {
+
+// The hands of this run as text, hand by hand in the order they happened: the deal, every action,
+// each street with its cards, and the end. Keeps the latest hands only, so that a long run does
+// not grow without bound.
+class HandHistory final : public HandObserver {
+public:
+    static constexpr std::size_t kKeptHands = 200;
+
+    void handDealt(const Hole& yourCards) override;
+    void blindPosted(SeatCode seat, Blind blind, std::int32_t amount) override;
+    void acted(SeatCode seat, Action action, std::int32_t amount) override;
+    void cardsTurned(Street street, std::span<const Card> cards) override;
+    void handShown(SeatCode seat, std::string_view name, const BestFive& hand) override;
+    void potShared(SeatCode seat, std::int32_t share, std::int32_t pot) override;
+    void wonByFolds(std::int32_t pot) override;
+
+    // The lines of each kept hand, oldest hand first.
+    const std::deque<std::vector<std::string>>& hands() const { return hands_; }
+    // The whole history, a blank line between hands.
+    std::string text() const;
+
+    // Called after every new line.
+    void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+
+private:
+    void add(std::string line);
+
+    std::deque<std::vector<std::string>> hands_;
+    long handsDealt_ = 0;
+    std::function<void()> changed_;
+};
+
+// A card as the history writes it, rank then suit symbol: "10♥", "A♠".
+std::string cardName(Card card);
+
+} // namespace omaha

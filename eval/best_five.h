@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/card.h"
+#include "eval/hand_rank.h"
+
+#include <array>
+
+namespace omaha {
+
+// A player's best hand with the cards that make it: two private and three community cards.
+struct BestFive {
+    HandRank rank;
+    std::array<Card, 2> own;
+    std::array<Card, 3> shared;
+};
+
+// The same choice as besthand, with its cards: for telling the player what was shown, not for the
+// opponents' estimate, which needs only the value and needs it fast.
+BestFive bestFive(const Hole& hole, const Board& board);
+
+} // namespace omaha
