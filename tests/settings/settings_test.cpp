@@ -235,19 +235,21 @@ TEST_F(SettingsTest, StartUpRemovesTheTemporaryFilesOfEndedWritesOnly) {
         ::_exit(0);
     ::waitpid(ended, nullptr, 0);
     const std::string gone = std::to_string(ended), running = std::to_string(::getpid());
-    const std::pair<std::string, bool> files[] = {// name, removed
-                                                  {"vellum.ini.tmp" + gone + "-0", true},
-                                                  {"vellum.ini.tmp" + gone + "-17", true},
-                                                  {"vellum.ini.tmp" + running + "-3", false},
-                                                  {"vellum.ini.tmp" + gone + "-", false},
-                                                  {"vellum.ini.tmp" + gone, false},
-                                                  {"vellum.ini.tmp" + gone + "-3x", false},
-                                                  {"vellum.ini.tmp0" + gone + "-3", false},
-                                                  {"vellum.ini.tmp" + gone + "-03", false},
-                                                  {"vellum.ini.tmp+" + gone + "-3", false},
-                                                  {"other.ini.tmp" + gone + "-3", false},
-                                                  {"vellum.ini.tmp" + gone + "-3.bak", false},
-                                                  {"vellum.ini.tmp99999999999-3", false}};
+    const std::pair<std::string, bool> files[] = {
+        // name, removed
+        {"vellum.ini.tmp" + gone + "-0", true},
+        {"vellum.ini.tmp" + gone + "-17", true},
+        {"vellum.ini.tmp" + running + "-3", false},
+        {"vellum.ini.tmp1-5", false}, // init: runs, though only root may signal it
+        {"vellum.ini.tmp" + gone + "-", false},
+        {"vellum.ini.tmp" + gone, false},
+        {"vellum.ini.tmp" + gone + "-3x", false},
+        {"vellum.ini.tmp0" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-03", false},
+        {"vellum.ini.tmp+" + gone + "-3", false},
+        {"other.ini.tmp" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-3.bak", false},
+        {"vellum.ini.tmp99999999999-3", false}};
     for (const auto& [name, removed] : files)
         writeBytes(folder / name, "[Cash]\n");
     loadsettings(table, file);
