@@ -32,7 +32,7 @@ void appendEntry(const IniModel& model, std::string_view key, const IniEntry& en
 // name of the first.
 void appendKeys(const IniModel& model, const IniSection& section, std::string& out) {
     for (const IniEntry& entry : section.entries) {
-        if (entry.repeat || entry.removed) {
+        if (entry.repeat) {
             continue;
         }
         appendEntry(model, entry.key, entry, out);

@@ -48,7 +48,7 @@ std::int32_t IniSection::find(std::string_view key) const {
     }
     for (std::size_t at = 0; at < entries.size(); ++at) {
         const IniEntry& entry = entries[at];
-        if (!entry.repeat && !entry.removed && sameName(entry.key, key)) {
+        if (!entry.repeat && sameName(entry.key, key)) {
             return static_cast<std::int32_t>(at);
         }
     }
@@ -61,7 +61,7 @@ void IniSection::add(std::string_view key, std::string_view value, std::uint32_t
         index.empty()
             ? find(key)
             : index.findOrAdd(key, at, [this](std::int32_t some) { return nameAt(some); });
-    entries.push_back({key, value, nullptr, commentNumber, -1, at, first >= 0, false});
+    entries.push_back({key, value, nullptr, commentNumber, -1, at, first >= 0});
     if (first < 0) {
         indexIfLarge();
         return;
@@ -81,15 +81,9 @@ void IniSection::set(std::string_view key, std::string_view value) {
         entries.back().owned = std::move(owned);
         return;
     }
+    // The later copies go with the chain; they stay in the list, unwritten.
     IniEntry& head = entries[static_cast<std::size_t>(first)];
-    for (std::int32_t copy = head.next; copy >= 0;) {
-        IniEntry& later = entries[static_cast<std::size_t>(copy)];
-        later.removed = true;
-        later.owned.reset();
-        copy = later.next;
-    }
-    // The name may change its letter case; the index, which holds no names, stays right.
-    head = {newKey, newValue, std::move(owned), head.comment, -1, first, false, false};
+    head = {newKey, newValue, std::move(owned), head.comment, -1, first, false};
 }
 
 void IniSection::indexIfLarge() {
@@ -97,7 +91,7 @@ void IniSection::indexIfLarge() {
         return;
     }
     for (std::size_t at = 0; at < entries.size(); ++at) {
-        if (!entries[at].repeat && !entries[at].removed) {
+        if (!entries[at].repeat) {
             index.findOrAdd(entries[at].key, static_cast<std::int32_t>(at),
                             [this](std::int32_t some) { return nameAt(some); });
         }

@@ -49,8 +49,9 @@ struct IniEntry {
     std::uint32_t comment = 0;          // 1 + index into IniModel::comments; 0 for none
     std::int32_t next = -1;             // the next copy of the same key, -1 after the last
     std::int32_t last = -1;             // of the first copy: the last copy
-    bool repeat = false;                // a later copy: written after the first
-    bool removed = false;               // dropped by a write to its key
+    // A later copy, written after the first; one that a write to its key dropped is no longer
+    // in the first copy's chain.
+    bool repeat = false;
 };
 
 // A section with all the keys of every one of its headers, in the order read or added.
