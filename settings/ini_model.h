@@ -90,7 +90,7 @@ struct IniModel {
     IniSection* find(std::string_view section);
     const IniSection* find(std::string_view section) const;
     // The place in `sections` of the section, added at the end when missing; `comment` goes only
-    // to a new section.
+    // to a new section: the comment before a repeated header is dropped with the header.
     std::size_t section(std::string_view name, std::uint32_t comment, bool ownName);
     std::string_view comment(std::uint32_t number) const { return comments[number - 1]; }
 };

@@ -190,9 +190,7 @@ std::unique_ptr<IniModel> readIni(std::string_view bytes) {
     std::optional<std::size_t> section; // keys before any header go to the section without name
     for (Found found = scanner.next(); found.kind != Found::End; found = scanner.next()) {
         if (found.kind == Found::Header) {
-            // A comment before a repeated header is dropped with the header.
-            const bool known = model->find(found.name) != nullptr;
-            section = model->section(found.name, known ? 0 : keep(found.comment), false);
+            section = model->section(found.name, keep(found.comment), false);
             continue;
         }
         if (!section) {
