@@ -23,15 +23,11 @@ public:
         check(ini_.LoadData(repaired.data(), repaired.size()));
     }
 
+    // The first copy of a repeated key, as the game reads it.
     std::optional<std::string> value(std::string_view section, std::string_view key) const {
-        CSimpleIniA::TNamesDepend values;
-        if (!ini_.GetAllValues(std::string(section).c_str(), std::string(key).c_str(), values) ||
-            values.empty())
-            return std::nullopt;
-        const auto first =
-            std::min_element(values.begin(), values.end(),
-                             [](const auto& a, const auto& b) { return a.nOrder < b.nOrder; });
-        return std::string(first->pItem);
+        const char* text =
+            ini_.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+        return text != nullptr ? std::optional<std::string>(text) : std::nullopt;
     }
 
     void setValue(std::string_view section, std::string_view key, std::string_view text) {
