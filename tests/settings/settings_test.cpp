@@ -337,7 +337,7 @@ TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
 // Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
 // back what was there.
 struct ScopedVariable {
-    ScopedVariable(const char* name, const char* value) : name(name) {
+    ScopedVariable(const char* variable, const char* value) : name(variable) {
         if (const char* old = std::getenv(name))
             saved = old;
         value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
