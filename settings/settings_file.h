@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -48,6 +49,10 @@ public:
     // after a writeInt of each, at the cost of one. Throws SettingsWriteError, and then the file
     // keeps all its old values.
     void writeInts(std::span<const IntSetting> values) const;
+    // The same for a list written out at the call: writeInts({{"Bet", "small", 2}, ...}).
+    void writeInts(std::initializer_list<IntSetting> values) const {
+        writeInts(std::span(values.begin(), values.size()));
+    }
 
     const std::filesystem::path& path() const { return path_; }
 

@@ -185,7 +185,7 @@ TEST_F(SettingsTest, SeveralValuesInOneWriteLeaveTheFileAsAWriteOfEach) {
 TEST_F(SettingsTest, AChangeOnDiskIsReadWhateverMadeIt) {
     writeBytes(path, "[Cash]\nplayer=1\n");
     EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
-    SettingsFile(path).writeInt("Cash", "player", 2); // another copy of the game
+    SettingsFile(path).writeInts({{"Cash", "player", 2}}); // another copy of the game
     EXPECT_EQ(file.readInt("Cash", "player", 0), 2);
     writeBytes(path, "[Cash]\nplayer=33\n"); // an editor that writes the file in place
     EXPECT_EQ(file.readInt("Cash", "player", 0), 33);
