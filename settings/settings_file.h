@@ -2,19 +2,40 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace omaha {
 
-// Raised when a value cannot be written; the text is "Unable to write to <path>".
+// Raised when values cannot be written; the text is "Unable to write to <path>", and the reason
+// is the system's own words for what stopped the write ("No space left on device", "Permission
+// denied", "Is a directory", "the file is read-only"), for the details of the message box.
 class SettingsWriteError : public std::runtime_error {
 public:
-    explicit SettingsWriteError(const std::filesystem::path& path);
+    SettingsWriteError(const std::filesystem::path& path, std::string reason);
+
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
-// The INI settings file, addressed key by key: every call opens the file, acts and closes it, so
-// nothing is kept in memory and the file always holds the last value written.
+// One value to write.
+struct IntSetting {
+    std::string_view section;
+    std::string_view key;
+    std::int32_t value;
+};
+
+// The INI settings file, addressed key by key. Every read gives what the file holds now, and
+// every write reads, changes and replaces the whole file, so the file always holds the last value
+// written, whichever copy of the game wrote it: the copies take a lock around each replacement.
+// What was parsed is kept and parsed again only once the file has changed on disk; copies of a
+// SettingsFile share it.
 class SettingsFile {
 public:
     explicit SettingsFile(std::filesystem::path path);
@@ -24,11 +45,22 @@ public:
                          std::int32_t fallback) const;
     // Replaces one value, creating what is missing; throws SettingsWriteError.
     void writeInt(std::string_view section, std::string_view key, std::int32_t value) const;
+    // Replaces several values in one replacement of the file, in the order given: the file ends as
+    // after a writeInt of each, at the cost of one. Throws SettingsWriteError, and then the file
+    // keeps all its old values.
+    void writeInts(std::span<const IntSetting> values) const;
+    // The same for a list written out at the call: writeInts({{"Bet", "small", 2}, ...}).
+    void writeInts(std::initializer_list<IntSetting> values) const {
+        writeInts(std::span(values.begin(), values.size()));
+    }
 
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    struct Shared;
+
     std::filesystem::path path_;
+    std::shared_ptr<Shared> shared_;
 };
 
 // The player's own settings file: $XDG_CONFIG_HOME/vellum.ini or ~/.config/vellum.ini.

@@ -1,8 +1,10 @@
 #include "settings/game_settings.h"
 #include "settings/integer_value.h"
+#include "settings/temporary_files.h"
 #include "temp_folder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
@@ -14,9 +16,11 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace omaha {
 namespace {
@@ -44,17 +48,29 @@ TEST(IntegerValue, ReadsSignedDecimalAndZeroXHexadecimalWithin32Bits) {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    // The write throws, the old file stays as it was and no temporary file is left behind.
-    void expectWriteFailsAndChangesNothing(const SettingsFile& target) const {
+    // The write throws, the old file stays as it was, no temporary file is left behind and the
+    // value reads as before; gives the reason that the error tells.
+    std::string expectWriteFailsAndChangesNothing(const SettingsFile& target) const {
         const auto snapshot = [this] { // every entry, with the bytes of each regular file
             std::map<fs::path, std::string> entries;
             for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path()))
-                entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
+                if (entry.path().extension() != ".lock") // no settings: made by the first write
+                    entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
             return entries;
         };
         const auto before = snapshot();
-        EXPECT_THROW(target.writeInt("Cash", "player", 5), SettingsWriteError);
+        const std::int32_t value = target.readInt("Cash", "player", -1);
+        std::string reason;
+        try {
+            target.writeInt("Cash", "player", 5);
+            ADD_FAILURE() << "the write went through";
+        } catch (const SettingsWriteError& error) {
+            EXPECT_EQ(error.what(), "Unable to write to " + target.path().string());
+            reason = error.reason();
+        }
         EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(target.readInt("Cash", "player", -1), value);
+        return reason;
     }
 
     test_files::TempFolder folder;
@@ -83,7 +99,7 @@ TEST_F(SettingsTest, AWriteChangesOneValueAndKeepsEveryOtherLineAndThePermission
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(SettingsTest, LoadsettingsTakesEachKeyUncheckedAndEchoesWhatItTook) {
+TEST_F(SettingsTest, LoadsettingsEchoesWhatItTookInOneWrite) {
     // A first run writes the defaults, but not the level or the bet sizes; its folder is made too.
     const SettingsFile fresh(folder / "config" / "vellum.ini");
     loadsettings(table, fresh);
@@ -93,18 +109,42 @@ TEST_F(SettingsTest, LoadsettingsTakesEachKeyUncheckedAndEchoesWhatItTook) {
               "[Card]\nback=52\n");
     EXPECT_EQ(std::tuple(table.complevel, table.smallbet, table.bigbet), std::tuple(20, 2, 4));
 
-    writeBytes(path, "[Background]\nColor=255\n[Cash]\ninitial=50\nuntil=70\n[Card]\nback=99\n"
-                     "[Levels]\ncomp=30\n[Bet]\nsmall=6\nbig=4\n");
-    loadsettings(table, file); // no range test on any of them
-    EXPECT_EQ(std::tuple(table.bgcolor, table.initialcash, table.untilcash, table.cardback,
-                         table.complevel, table.smallbet, table.bigbet),
-              std::tuple(255, 50, 70, 99, 30, 6, 4));
-
-    // Values that are no integers fall back, and the echo repairs them with the defaults.
-    writeBytes(path, "[Cash]\nplayer=abc\ninitial=0x4B0\nuntil=0x\ngeek=99999999999\n");
+    // Values that are no integers or lie outside their limits fall back, and the echo repairs
+    // them with the defaults.
+    writeBytes(path, "[Cash]\nplayer=abc\ninitial=50\nuntil=0x\ngeek=99999999999\n");
     loadsettings(table, file);
     EXPECT_TRUE(
         readBytes(path).starts_with("[Cash]\nplayer=1200\ninitial=1200\nuntil=600\ngeek=1200\n"));
+}
+
+TEST_F(SettingsTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimits) {
+    using Field = std::int32_t TableState::*;
+    const auto load = [&](std::string_view key, std::int32_t stored) {
+        writeBytes(path, std::string(key) + "=" + std::to_string(stored) + "\n");
+        loadsettings(table, file);
+    };
+    // The key, where it is read to, its limits and its default; each limit is tried, and one past.
+    const std::tuple<const char*, Field, std::int32_t, std::int32_t, std::int32_t> limited[] = {
+        {"[Bet]\nsmall", &TableState::smallbet, 1, 1'000'000, 2},
+        {"[Bet]\nbig", &TableState::bigbet, 1, 1'000'000, 4},
+        {"[Cash]\ninitial", &TableState::initialcash, 100, 1'000'000, 1200},
+        {"[Cash]\nuntil", &TableState::untilcash, 100, 1'000'000, 600},
+        {"[Card]\nback", &TableState::cardback, 52, 55, 52}};
+    for (const auto& [key, field, lowest, highest, fallback] : limited) {
+        for (const auto& [stored, read] :
+             {std::pair(lowest, lowest), std::pair(lowest - 1, fallback),
+              std::pair(highest, highest), std::pair(highest + 1, fallback),
+              std::pair(INT32_MIN, fallback)}) {
+            load(key, stored);
+            EXPECT_EQ(table.*field, read) << key << "=" << stored;
+        }
+    }
+    // Any 32-bit integer is taken for the seats' cash, the AI level and the background colour.
+    writeBytes(path, "[Cash]\nplayer=-2147483648\n[Levels]\ncomp=-2147483648\n"
+                     "[Background]\nColor=-2147483648\n");
+    loadsettings(table, file);
+    EXPECT_EQ(std::tuple(table.seats[kHuman].cash, table.complevel, table.bgcolor),
+              std::tuple(INT32_MIN, INT32_MIN, INT32_MIN));
 }
 
 TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
@@ -117,6 +157,104 @@ TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
     loadsettings(loaded, file);
     for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
         EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatName(seat);
+
+    // A deal writes the background colour first: on a first run its section comes first.
+    fs::remove(path);
+    table.bgcolor = 9;
+    saveDealSettings(table, file);
+    EXPECT_EQ(readBytes(path), "[Background]\nColor=9\n\n\n[Cash]\nfreak=700\nplayer=-5\ngeek=600\n"
+                               "master=500\nchamp=400\npinhead=300\nexpert=200\nrobot=100\n");
+}
+
+TEST_F(SettingsTest, SeveralValuesInOneWriteLeaveTheFileAsAWriteOfEach) {
+    const IntSetting values[] = {{"Cash", "geek", 5}, {"Background", "Color", 7},
+                                 {"Cash", "new", 8},  {"Card", "back", 53},
+                                 {"cash", "GEEK", 9}, {"Cash", "player", 1}};
+    for (const char* start : {"", "; notes\n[Cash]\nplayer=1\n\n[Other]\nx=2\n",
+                              "[Card]\nback=52\n[Cash]\ngeek=1\n[Card]\ngeek=2\n"}) {
+        writeBytes(path, start);
+        file.writeInts(values);
+        const std::string together = readBytes(path);
+        writeBytes(path, start);
+        for (const auto& [section, key, value] : values)
+            SettingsFile(path).writeInt(section, key, value); // each from what is on disk
+        EXPECT_EQ(readBytes(path), together) << start;
+    }
+}
+
+TEST_F(SettingsTest, AChangeOnDiskIsReadWhateverMadeIt) {
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
+    SettingsFile(path).writeInts({{"Cash", "player", 2}}); // another copy of the game
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 2);
+    writeBytes(path, "[Cash]\nplayer=33\n"); // an editor that writes the file in place
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 33);
+    // The same size again, a moment later.
+    const fs::file_time_type edited = fs::last_write_time(path);
+    writeBytes(path, "[Cash]\nplayer=44\n");
+    fs::last_write_time(path, edited + std::chrono::milliseconds(1));
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 44);
+}
+
+// Each copy of the game writes keys of its own many times over; the lock keeps every copy from
+// replacing the file with contents that lack the others' latest keys.
+TEST_F(SettingsTest, CopiesOfTheGameWritingAtOnceKeepEachOthersKeys) {
+    constexpr int kCopies = 4;
+    constexpr int kKeys = 15;
+    const auto keyOf = [](int copy, int key) {
+        return "copy" + std::to_string(copy) + "key" + std::to_string(key);
+    };
+    std::vector<pid_t> copies;
+    for (int copy = 0; copy < kCopies; ++copy) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            try {
+                const SettingsFile own(path);
+                for (int key = 0; key < kKeys; ++key)
+                    own.writeInt("Race", keyOf(copy, key), key);
+            } catch (...) {
+                ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        copies.push_back(child);
+    }
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ::waitpid(copy, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int copy = 0; copy < kCopies; ++copy)
+        for (int key = 0; key < kKeys; ++key)
+            EXPECT_EQ(file.readInt("Race", keyOf(copy, key), -1), key) << keyOf(copy, key);
+}
+
+TEST_F(SettingsTest, StartUpRemovesTheTemporaryFilesOfEndedWritesOnly) {
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string gone = std::to_string(ended), running = std::to_string(::getpid());
+    const std::pair<std::string, bool> files[] = {
+        // name, removed
+        {"vellum.ini.tmp" + gone + "-0", true},
+        {"vellum.ini.tmp" + gone + "-17", true},
+        {"vellum.ini.tmp" + running + "-3", false},
+        {"vellum.ini.tmp1-5", false}, // init: runs, though only root may signal it
+        {"vellum.ini.tmp" + gone + "-", false},
+        {"vellum.ini.tmp" + gone, false},
+        {"vellum.ini.tmp" + gone + "-3x", false},
+        {"vellum.ini.tmp0" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-03", false},
+        {"vellum.ini.tmp+" + gone + "-3", false},
+        {"other.ini.tmp" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-3.bak", false},
+        {"vellum.ini.tmp99999999999-3", false}};
+    for (const auto& [name, removed] : files)
+        writeBytes(folder / name, "[Cash]\n");
+    loadsettings(table, file);
+    for (const auto& [name, removed] : files)
+        EXPECT_EQ(fs::exists(folder / name), !removed) << name;
 }
 
 // Whatever the file holds, a read gives the values that it can make out and the defaults for
@@ -159,15 +297,15 @@ TEST_F(SettingsTest, DamagedOrOddFilesAreReadAndRewritten) {
 }
 
 // Failures that stop root as well as anyone else: a folder where the file should be, a plain
-// file where its folder should be, and a full disk.
-TEST_F(SettingsTest, AFailedWriteChangesNothing) {
+// file where its folder should be, a full disk and a file without any write permission.
+TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     fs::create_directory(path);
     writeBytes(path / "inside", "x");
     writeBytes(folder / "plain", "not a folder");
-    for (const SettingsFile& target : {file, SettingsFile(folder / "plain" / "vellum.ini")}) {
-        EXPECT_EQ(target.readInt("Cash", "player", 1200), 1200);
-        expectWriteFailsAndChangesNothing(target);
-    }
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Is a directory");
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(folder / "plain" / "vellum.ini")),
+              "Not a directory");
+
     const SettingsFile full(folder / "full.ini");
     writeBytes(full.path(), "[Cash]\nplayer=1\n[Custom]\nnote=" + std::string(4096, 'x') + "\n");
     // Every file write of this process now stops at 2 kB, for root too, as if the disk filled up
@@ -177,32 +315,32 @@ TEST_F(SettingsTest, AFailedWriteChangesNothing) {
     const rlimit diskFull{2048, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &diskFull);
-    expectWriteFailsAndChangesNothing(full);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "File too large");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     full.writeInt("Cash", "player", 2); // once the disk has room, writing works again
     EXPECT_EQ(full.readInt("Cash", "player", 0), 2);
-}
 
-TEST_F(SettingsTest, AReadOnlyFileOrFolderIsLeftAsItWas) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop root";
-    writeBytes(path, "[Cash]\nplayer=1\n");
-    fs::permissions(path, fs::perms::owner_read);
-    expectWriteFailsAndChangesNothing(file);
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    expectWriteFailsAndChangesNothing(file);
-    fs::permissions(folder.path(), fs::perms::owner_all);
+    const SettingsFile readOnly(folder / "read-only.ini");
+    writeBytes(readOnly.path(), "[Cash]\nplayer=1\n");
+    fs::permissions(readOnly.path(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(readOnly), "the file is read-only");
+
+    // The permission bits of a folder do not stop root, who runs the tests in CI.
+    if (::geteuid() != 0) {
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "Permission denied");
+        fs::permissions(folder.path(), fs::perms::owner_all);
+    }
 }
 
 // Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
 // back what was there.
 struct ScopedVariable {
     ScopedVariable(const char* variable, const char* value) : name(variable) {
-        if (const char* old = std::getenv(variable))
+        if (const char* old = std::getenv(name))
             saved = old;
-        value != nullptr ? ::setenv(variable, value, 1) : ::unsetenv(variable);
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     ~ScopedVariable() { saved ? ::setenv(name, saved->c_str(), 1) : ::unsetenv(name); }
     const char* name;
