@@ -55,7 +55,7 @@ private slots:
         form.optionsCommand()->trigger();
         QVERIFY(!form.options().isVisible());
 
-        find<QLineEdit>(form.options(), "money")->setText("50");
+        find<QLineEdit>(form.options(), "money")->setText("500");
         QString question;
         answerNextBox(question, QMessageBox::No);
         form.newGameCommand()->trigger();
@@ -64,10 +64,10 @@ private slots:
 
         answerNextBox(question, QMessageBox::Yes);
         form.newGameCommand()->trigger();
-        QCOMPARE(play.label("cash"), QStringLiteral("50"));
-        QCOMPARE(play.label("lblecash"), QStringLiteral("49"));
-        QCOMPARE(play.label("lblrcash"), QStringLiteral("48"));
-        QCOMPARE(form.game().table().initialcash, 50);
+        QCOMPARE(play.label("cash"), QStringLiteral("500"));
+        QCOMPARE(play.label("lblecash"), QStringLiteral("499"));
+        QCOMPARE(play.label("lblrcash"), QStringLiteral("498"));
+        QCOMPARE(form.game().table().initialcash, 500);
     }
 };
 
