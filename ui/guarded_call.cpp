@@ -1,5 +1,7 @@
 #include "ui/guarded_call.h"
 
+#include "settings/settings_file.h"
+
 #include <QMessageBox>
 
 namespace omaha {
@@ -24,7 +26,11 @@ void showErrorBox(QWidget* parent, const std::string& text, const std::string& d
     box.exec();
 }
 
-std::string errorDetail(const std::exception&) {
+std::string errorDetail(const std::exception& error) {
+    // A failed write of the settings file says why: a full disk, a read-only file, a folder in
+    // the way.
+    if (const auto* write = dynamic_cast<const SettingsWriteError*>(&error))
+        return write->reason();
     return {};
 }
 

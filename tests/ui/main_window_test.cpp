@@ -157,6 +157,11 @@ private slots:
             QCOMPARE(shown[1], text);
             QCOMPARE(shown[2], detail);
         }
+        // A failed write of the settings file gives its reason; other errors have none.
+        QCOMPARE(errorDetail(SettingsWriteError("/home/vellum.ini", "Is a directory")),
+                 std::string("Is a directory"));
+        QCOMPARE(errorDetail(std::runtime_error("'x' is not a valid integer value")),
+                 std::string());
     }
 };
 
