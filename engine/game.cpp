@@ -9,8 +9,8 @@
 
 namespace omaha {
 
-Game::Game(TableView& view, SettingsFile settings, Opponents& opponents, Clock clock)
-    : view_(view), settings_(std::move(settings)), opponents_(opponents), clock_(std::move(clock)) {
+Game::Game(TableView& view, SettingsStore& settings, Opponents& opponents, Clock clock)
+    : view_(view), settings_(settings), opponents_(opponents), clock_(std::move(clock)) {
 }
 
 void Game::startup() {

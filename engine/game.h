@@ -4,7 +4,7 @@
 #include "core/table_state.h"
 #include "engine/hand_observer.h"
 #include "engine/table_view.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +29,7 @@ public:
     // Seconds of the clock, read to seed the random source at start-up and at every new game.
     using Clock = std::function<std::uint32_t()>;
 
-    Game(TableView& view, SettingsFile settings, Opponents& opponents, Clock clock);
+    Game(TableView& view, SettingsStore& settings, Opponents& opponents, Clock clock);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -59,7 +59,7 @@ public:
     void observeHands(HandObserver& observer) { observer_ = &observer; }
 
     const TableState& table() const { return table_; }
-    const SettingsFile& settings() const { return settings_; }
+    const SettingsStore& settings() const { return settings_; }
 
 private:
     // Tests set up the positions they play from through this one door.
@@ -106,7 +106,7 @@ private:
 
     TableState table_;
     TableView& view_;
-    SettingsFile settings_;
+    SettingsStore& settings_;
     Opponents& opponents_;
     Clock clock_;
     HandObserver noObserver_;

@@ -30,7 +30,7 @@ void Game::startNewGame(std::string_view moneyText) {
     }
     // Written first, so that a restart measures the target from this game's starting cash; a
     // failed write leaves the old game as it was.
-    settings_.writeInt("Cash", "initial", *cash);
+    settings_.writeInts({{"Cash", "initial", *cash}});
     for (Seat& seat : table_.seats)
         seat.cash = *cash;
     table_.initialcash = *cash;
@@ -63,7 +63,7 @@ void Game::enterInitialCash(std::string_view text) {
         return;
     table_.initialcash = *cash;
     view_.showMessage("New initial cash value confirmation", "");
-    settings_.writeInt("Cash", "initial", *cash);
+    settings_.writeInts({{"Cash", "initial", *cash}});
     // The hand in progress goes on with the new cash; seats that were broke are back in play.
     for (const SeatCode seat : kTableOrder)
         setCash(seat, *cash);
@@ -75,15 +75,14 @@ void Game::enterTarget(std::string_view text) {
         return;
     table_.untilcash = *target;
     view_.showMessage("New until value confirmation", "");
-    settings_.writeInt("Cash", "until", *target);
+    settings_.writeInts({{"Cash", "until", *target}});
 }
 
 void Game::changeBetLevel(int level) {
     level = std::clamp(level, kLowestBetLevel, kHighestBetLevel);
     table_.smallbet = 2 * level;
     table_.bigbet = 4 * level;
-    settings_.writeInt("Bet", "small", table_.smallbet);
-    settings_.writeInt("Bet", "big", table_.bigbet);
+    settings_.writeInts({{"Bet", "small", table_.smallbet}, {"Bet", "big", table_.bigbet}});
 }
 
 void Game::chooseCardBack(int item) {
@@ -91,14 +90,14 @@ void Game::chooseCardBack(int item) {
         return;
     table_.cardback = kFirstCardBack + item;
     paintCards();
-    settings_.writeInt("Card", "back", table_.cardback);
+    settings_.writeInts({{"Card", "back", table_.cardback}});
 }
 
 void Game::chooseLevel(int item) {
     if (item < 0 || item >= static_cast<int>(kAiLevels.size()))
         return;
     table_.complevel = kAiLevels[static_cast<std::size_t>(item)];
-    settings_.writeInt("Levels", "comp", levelValue(table_.complevel));
+    settings_.writeInts({{"Levels", "comp", levelValue(table_.complevel)}});
 }
 
 } // namespace omaha

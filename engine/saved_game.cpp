@@ -2,7 +2,9 @@
 
 #include "core/seat_facts.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 namespace omaha {
 
@@ -16,38 +18,68 @@ constexpr std::int32_t kDefaultTarget = 600;
 constexpr std::int32_t kDefaultSmallBet = 2;
 constexpr std::int32_t kDefaultBigBet = 4;
 
+// The values that the options panel accepts. A hand-edited file may hold anything: a negative bet
+// would make a negative pot, and a card back far out of range overflows the panel's list index.
+struct Limits {
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+constexpr Limits kBetLimits{1, 1'000'000};
+constexpr Limits kCashLimits{100, 1'000'000};
+constexpr Limits kCardBackLimits{kFirstCardBack, kLastCardBack};
+
+std::int32_t readWithin(const SettingsStore& store, std::string_view section,
+                        std::string_view key, std::int32_t fallback, Limits limits) {
+    const std::int32_t value = store.readInt(section, key, fallback);
+    return value >= limits.lowest && value <= limits.highest ? value : fallback;
+}
+
+// Every seat's cash, in the order the cash keys are always written, into `out`.
+void putCash(const TableState& table, std::span<IntSetting, kSeatCount> out) {
+    for (std::size_t at = 0; at < kCashKeyOrder.size(); ++at) {
+        const SeatCode seat = kCashKeyOrder[at];
+        out[at] = {"Cash", seatFacts(seat).cashKey, table.seats[seat].cash};
+    }
+}
+
 } // namespace
 
-void loadSavedGame(TableState& table, const SettingsFile& file) {
-    table.bgcolor = file.readInt("Background", "Color", 0);
+void loadSavedGame(TableState& table, SettingsStore& store) {
+    table.bgcolor = store.readInt("Background", "Color", 0);
     for (const SeatCode seat : kCashKeyOrder)
-        table.seats[seat].cash = file.readInt("Cash", seatFacts(seat).cashKey, kDefaultCash);
-    table.untilcash = file.readInt("Cash", "until", kDefaultTarget);
-    table.initialcash = file.readInt("Cash", "initial", kDefaultCash);
-    table.cardback = file.readInt("Card", "back", kFirstCardBack);
+        table.seats[seat].cash = store.readInt("Cash", seatFacts(seat).cashKey, kDefaultCash);
+    table.untilcash = readWithin(store, "Cash", "until", kDefaultTarget, kCashLimits);
+    table.initialcash = readWithin(store, "Cash", "initial", kDefaultCash, kCashLimits);
+    table.cardback = readWithin(store, "Card", "back", kFirstCardBack, kCardBackLimits);
 
-    // The echo makes a first run create the file, and adds any of these keys that it lacks.
-    file.writeInt("Background", "Color", table.bgcolor);
-    saveCash(table, file);
-    file.writeInt("Cash", "until", table.untilcash);
-    file.writeInt("Cash", "initial", table.initialcash);
-    file.writeInt("Card", "back", table.cardback);
+    // The echo makes a first run create the file, and adds any of these keys that it lacks, in
+    // the order in which they were read.
+    std::array<IntSetting, 2 + kSeatCount + 2> echo{};
+    echo.front() = {"Background", "Color", table.bgcolor};
+    putCash(table, std::span(echo).subspan<1, kSeatCount>());
+    echo[1 + kSeatCount] = {"Cash", "until", table.untilcash};
+    echo[2 + kSeatCount] = {"Cash", "initial", table.initialcash};
+    echo.back() = {"Card", "back", table.cardback};
+    store.writeInts(echo);
 
     // Not echoed: these enter the file only when the player first changes them in the options.
     table.complevel =
-        static_cast<AiLevel>(file.readInt("Levels", "comp", levelValue(AiLevel::Amateur)));
-    table.smallbet = file.readInt("Bet", "small", kDefaultSmallBet);
-    table.bigbet = file.readInt("Bet", "big", kDefaultBigBet);
+        static_cast<AiLevel>(store.readInt("Levels", "comp", levelValue(AiLevel::Amateur)));
+    table.smallbet = readWithin(store, "Bet", "small", kDefaultSmallBet, kBetLimits);
+    table.bigbet = readWithin(store, "Bet", "big", kDefaultBigBet, kBetLimits);
 }
 
-void saveCash(const TableState& table, const SettingsFile& file) {
-    for (const SeatCode seat : kCashKeyOrder)
-        file.writeInt("Cash", seatFacts(seat).cashKey, table.seats[seat].cash);
+void saveCash(const TableState& table, SettingsStore& store) {
+    std::array<IntSetting, kSeatCount> cash{};
+    putCash(table, cash);
+    store.writeInts(cash);
 }
 
-void saveDealSettings(const TableState& table, const SettingsFile& file) {
-    file.writeInt("Background", "Color", table.bgcolor);
-    saveCash(table, file);
+void saveDealSettings(const TableState& table, SettingsStore& store) {
+    std::array<IntSetting, 1 + kSeatCount> deal{};
+    deal.front() = {"Background", "Color", table.bgcolor};
+    putCash(table, std::span(deal).subspan<1, kSeatCount>());
+    store.writeInts(deal);
 }
 
 } // namespace omaha

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "core/table_state.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 
 namespace omaha {
 
-// Reads the twelve values that carry a game over, writes them straight back (so a first run
-// creates the file), then reads the AI level and the bet sizes, which are not written back.
-void loadSavedGame(TableState& table, const SettingsFile& file);
+// Reads the twelve values that carry a game over and writes them straight back in one go (so a
+// first run creates the file), then reads the AI level and the bet sizes, which are not written
+// back. Values that the options panel limits read as their defaults when the store holds one
+// outside those limits.
+void loadSavedGame(TableState& table, SettingsStore& store);
 
 // Writes every seat's cash: freak, player, geek, master, champ, pinhead, expert, robot.
-void saveCash(const TableState& table, const SettingsFile& file);
+void saveCash(const TableState& table, SettingsStore& store);
 
 // What every Deal writes before anything else: the background colour, then every seat's cash.
-void saveDealSettings(const TableState& table, const SettingsFile& file);
+void saveDealSettings(const TableState& table, SettingsStore& store);
 
 } // namespace omaha

@@ -1,9 +1,11 @@
 #include "settings/atomic_file.h"
 
+#include "settings/temporary_files.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <string>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -17,25 +19,10 @@ namespace {
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // Closes now, so that an error of the close itself can be reported; 0 when already closed.
-    int close() { return fd_ >= 0 ? ::close(std::exchange(fd_, -1)) : 0; }
-
-private:
-    int fd_;
-};
+[[noreturn]] void throwNotAFile() {
+    throw std::system_error(std::make_error_code(std::errc::is_a_directory),
+                            "settings path is not a regular file");
+}
 
 // Creates a new file beside `target`, under a name that no other file has, and stores that name
 // in `name`. The process id and a counter keep running copies of the game apart; O_EXCL makes sure
@@ -44,8 +31,7 @@ int createBeside(const std::filesystem::path& target, std::filesystem::path& nam
     static std::atomic<unsigned> counter{0};
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        name = target;
-        name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        name = temporaryFileName(target, ::getpid(), counter++);
         const int fd =
             ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0) {
@@ -120,11 +106,11 @@ std::optional<FileContents> readFileIfPresent(const std::filesystem::path& path)
         throwErrno("stat settings file");
     }
     if (!S_ISREG(info.st_mode)) {
-        throw std::system_error(std::make_error_code(std::errc::is_a_directory),
-                                "settings path is not a regular file");
+        throwNotAFile();
     }
     FileContents contents;
     contents.permissions = info.st_mode & 07777;
+    contents.version = FileVersion::of(info);
     // st_size is only a hint: files under /proc report 0 and a file may grow while it is read.
     contents.bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -141,6 +127,7 @@ std::optional<FileContents> readFileIfPresent(const std::filesystem::path& path)
         }
         contents.bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    contents.handle = std::move(fd);
     return contents;
 }
 
@@ -159,16 +146,35 @@ std::filesystem::path followLinks(const std::filesystem::path& path) {
                             "settings path");
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& path) {
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+void requireReplaceable(const std::filesystem::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            return;
+        }
+        throwErrno("settings file");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throwNotAFile();
+    }
+    if ((info.st_mode & 0222) == 0) {
+        throw std::runtime_error("the file is read-only");
+    }
+    // Renaming would replace a file this user may not write as easily as any other.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        throwErrno("settings file is not writable");
+    }
+}
+
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            std::optional<mode_t> permissions) {
     const std::filesystem::path target = followLinks(path);
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    // Renaming would replace a read-only file as easily as any other; the player who made it
-    // read-only meant it to stay as it is.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
-        throwErrno("settings file is not writable");
-    }
+    const std::filesystem::path folder = folderOf(target);
+    requireReplaceable(target);
     std::filesystem::create_directories(folder);
 
     TemporaryFile temporary(target);

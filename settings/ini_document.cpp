@@ -1,74 +1,117 @@
 #include "settings/ini_document.h"
 
-#include "settings/ini_repairs.h"
-
-#include <algorithm>
-#include <new>
-
-// The settings file is plain bytes: no wide-character conversion is wanted, and without this
-// SimpleIni would need a conversion library that is not part of its package.
-#define SI_NO_CONVERSION
-// Debian's header keeps the template bodies behind this switch. Compiling them here, rather than
-// linking the packaged library, leaves out its ICU dependency and lets the sanitizers and the
-// fuzzer's coverage reach into the parser.
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
+#include "settings/ini_model.h"
 
 namespace omaha {
 
 struct IniDocument::Parsed {
-    // Repeated keys kept, no multi-line values. The UTF-8 flag starts clear so that a byte-order
-    // mark is written back only when the file had one.
-    CSimpleIniA ini{false, true, false};
+    std::unique_ptr<IniModel> model;
 };
 
 namespace {
 
-// SimpleIni reports a lack of memory as an error code; the callers expect an exception.
-void check(SI_Error result) {
-    if (result < 0) {
-        throw std::bad_alloc();
+// Each line of `text` with a '\n' after it, the last one too.
+void appendLines(std::string_view text, std::string& out) {
+    out += text;
+    out += '\n';
+}
+
+void appendEntry(const IniModel& model, std::string_view key, const IniEntry& entry,
+                 std::string& out) {
+    if (entry.comment != 0) {
+        out += '\n';
+        appendLines(model.comment(entry.comment), out);
+    }
+    out += key;
+    out += '=';
+    out += entry.value;
+    out += '\n';
+}
+
+// The keys in the order of their first copies, each followed by its later copies, all under the
+// name of the first.
+void appendKeys(const IniModel& model, const IniSection& section, std::string& out) {
+    for (const IniEntry& entry : section.entries) {
+        if (entry.repeat) {
+            continue;
+        }
+        appendEntry(model, entry.key, entry, out);
+        for (std::int32_t copy = entry.next; copy >= 0;) {
+            const IniEntry& later = section.entries[static_cast<std::size_t>(copy)];
+            appendEntry(model, entry.key, later, out);
+            copy = later.next;
+        }
     }
 }
 
 } // namespace
 
+std::string writeIni(const IniModel& model) {
+    std::string out;
+    out.reserve(model.text.size() + 4096);
+    if (model.byteOrderMark) {
+        out += "\xEF\xBB\xBF";
+    }
+    bool gap = false; // two line ends are due before what comes next
+    if (model.fileComment) {
+        appendLines(*model.fileComment, out);
+        gap = true;
+    }
+    const auto appendSection = [&](const IniSection& section) {
+        if (section.comment != 0) {
+            if (gap) {
+                out += "\n\n";
+            }
+            appendLines(model.comment(section.comment), out);
+            gap = false;
+        }
+        if (gap) {
+            out += "\n\n";
+        }
+        if (!section.name.empty()) {
+            out += '[';
+            out += section.name;
+            out += "]\n";
+        }
+        appendKeys(model, section, out);
+        gap = true;
+    };
+    // The section without a name comes first, wherever it was made.
+    const IniSection* unnamed = model.find("");
+    if (unnamed != nullptr) {
+        appendSection(*unnamed);
+    }
+    for (const IniSection& section : model.sections) {
+        if (&section != unnamed) {
+            appendSection(section);
+        }
+    }
+    return out;
+}
+
 IniDocument::IniDocument(std::string_view bytes) : parsed_(std::make_unique<Parsed>()) {
-    const std::string text = repairForSimpleIni(bytes);
-    CSimpleIniA& ini = parsed_->ini;
-    ini.SetSpaces(false); // write "key=value", the form the game has always written
-    // Lines without '=' stay ignored: SimpleIni 4.19 would hand such a line the value of the key
-    // before it, so that a stray "player" line under "geek=5" would read as 5.
-    ini.SetAllowKeyOnly(false);
-    ini.SetQuotes(false); // a value is the text as it stands
-    check(ini.LoadData(text.data(), text.size()));
+    parsed_->model = readIni(bytes);
 }
 
 IniDocument::~IniDocument() = default;
 
 std::optional<std::string> IniDocument::value(std::string_view section,
                                               std::string_view key) const {
-    CSimpleIniA::TNamesDepend values;
-    if (!parsed_->ini.GetAllValues(std::string(section).c_str(), std::string(key).c_str(),
-                                   values) ||
-        values.empty()) {
+    const IniSection* found = parsed_->model->find(section);
+    const std::int32_t first = found != nullptr ? found->find(key) : -1;
+    if (first < 0) {
         return std::nullopt;
     }
-    const auto first =
-        std::min_element(values.begin(), values.end(),
-                         [](const auto& a, const auto& b) { return a.nOrder < b.nOrder; });
-    return std::string(first->pItem);
+    return std::string(found->entries[static_cast<std::size_t>(first)].value);
 }
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view text) {
-    check(parsed_->ini.SetValue(std::string(section).c_str(), std::string(key).c_str(),
-                                std::string(text).c_str(), nullptr, true));
+    IniModel& model = *parsed_->model;
+    model.sections[model.section(section, 0, true)].set(key, text);
 }
 
 std::string IniDocument::text() const {
-    std::string out;
-    check(parsed_->ini.Save(out, true));
-    return out;
+    return writeIni(*parsed_->model);
 }
 
 } // namespace omaha

@@ -7,15 +7,15 @@
 
 namespace omaha {
 
-// One INI text, parsed and written back by SimpleIni, with the conventions of the settings file:
-// section and key names match without regard to letter case, as the desktop profile services
-// do; of a repeated key the first counts. A rewrite keeps every section, key and comment, except
-// comments after the file's last key; lines without '=' are no keys and are left out. It holds
-// no file: the caller reads and writes the bytes.
+// One INI text, parsed and written back byte for byte as SimpleIni 4.19 did when the game used
+// it, in time linear in the size of the text (SimpleIni's trees took seconds over a large file),
+// with the conventions of the settings file: section and key names match without regard to
+// letter case, as the desktop profile services do; of a repeated key the first counts. A rewrite
+// keeps every section, key and comment, except comments after the file's last key; lines without
+// '=' are no keys and are left out. It holds no file: the caller reads and writes the bytes.
 class IniDocument {
 public:
-    // Any bytes are accepted; see repairForSimpleIni for what is mended before SimpleIni reads
-    // them.
+    // Any bytes are accepted; see repairForSimpleIni for what is mended before they are read.
     explicit IniDocument(std::string_view bytes);
     ~IniDocument();
     IniDocument(const IniDocument&) = delete;

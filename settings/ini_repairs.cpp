@@ -1,7 +1,5 @@
 #include "settings/ini_repairs.h"
 
-#include <algorithm>
-
 namespace omaha {
 
 namespace {
@@ -40,8 +38,12 @@ std::string repairForSimpleIni(std::string_view bytes) {
     std::size_t start = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     out += bytes.substr(0, start);
     for (;;) {
-        const std::size_t end =
-            std::min(bytes.find_first_of(std::string_view("\r\n\0", 3), start), bytes.size());
+        // A plain loop: find_first_of searches its three bytes anew for every byte of a large file.
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n' &&
+               bytes[end] != '\0') {
+            ++end;
+        }
         appendLine(bytes.substr(start, end - start), out);
         if (end == bytes.size()) {
             return out;

@@ -2,6 +2,7 @@
 #include "engine/game.h"
 #include "engine/recording_view.h"
 #include "settings/atomic_file.h"
+#include "settings/settings_file.h"
 #include "tools/command_failure.h"
 #include "tools/commands.h"
 #include "tools/event_json.h"
@@ -39,7 +40,7 @@ void press(RecordingView& view, Press action) {
 // Plays until the script's hands are dealt or the game is over; throws when it cannot go on.
 void playGame(const PlayOptions& options, std::ostream& out) {
     const ScratchFolder scratch;
-    const SettingsFile settings(scratch.path() / "vellum.ini");
+    SettingsFile settings(scratch.path() / "vellum.ini");
     replaceFileAtomically(settings.path(), freshSettingsText(options), std::nullopt);
 
     RecordingView view;

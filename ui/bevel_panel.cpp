@@ -9,17 +9,17 @@ namespace {
 const QColor kShadow(128, 128, 128);
 const QColor kHighlight(255, 255, 255);
 
-// One sunken bevel along the inside of `frame`.
-void drawSunkenBevel(QPainter& painter, const QRect& frame) {
-    painter.setPen(kShadow);
+} // namespace
+
+void drawBevel(QPainter& painter, const QRect& frame, const QColor& topLeft,
+               const QColor& bottomRight) {
+    painter.setPen(topLeft);
     painter.drawLine(frame.topLeft(), frame.topRight());
     painter.drawLine(frame.topLeft(), frame.bottomLeft());
-    painter.setPen(kHighlight);
+    painter.setPen(bottomRight);
     painter.drawLine(frame.bottomLeft(), frame.bottomRight());
     painter.drawLine(frame.topRight(), frame.bottomRight());
 }
-
-} // namespace
 
 BevelPanel::BevelPanel(const QColor& fill, QWidget* parent) : QWidget(parent), fill_(fill) {
     // The panel covers its whole rectangle, so nothing behind it needs painting first.
@@ -29,8 +29,8 @@ BevelPanel::BevelPanel(const QColor& fill, QWidget* parent) : QWidget(parent), f
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), fill_);
-    drawSunkenBevel(painter, rect());
-    drawSunkenBevel(painter, rect().adjusted(1, 1, -1, -1));
+    drawBevel(painter, rect(), kShadow, kHighlight);
+    drawBevel(painter, rect().adjusted(1, 1, -1, -1), kShadow, kHighlight);
 }
 
 } // namespace omaha

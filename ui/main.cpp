@@ -1,11 +1,11 @@
 #include "settings/settings_file.h"
+#include "ui/guarded_call.h"
 #include "ui/main_window.h"
 
 #include <chrono>
 #include <cstdint>
 #include <exception>
 #include <QApplication>
-#include <QMessageBox>
 
 namespace {
 
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         return app.exec();
     } catch (const std::exception& error) {
         // Start-up failed, typically because the settings file cannot be written.
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(error.what()));
+        omaha::showError(nullptr, error);
         return 1;
     }
 }

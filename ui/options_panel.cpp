@@ -25,6 +25,10 @@ const QColor kButtonFace(240, 240, 240);
 const QColor kRaisedHighlight(255, 255, 255);
 const QColor kRaisedShadow(128, 128, 128);
 
+// Room for any amount the fields take, up to 1,000,000, and a little more; a longer text, such as
+// a large paste, is cut here rather than reaching the game and its messages.
+constexpr int kLongestAmount = 9;
+
 constexpr int kLowestBetLevel = 1;
 constexpr int kHighestBetLevel = 5;
 
@@ -74,6 +78,7 @@ QLineEdit* addEditField(const char* objectName, const QRect& geometry, QWidget* 
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(objectName));
     field->setGeometry(geometry);
+    field->setMaxLength(kLongestAmount);
     return field;
 }
 
@@ -132,6 +137,7 @@ void OptionsPanel::buildCashPanel() {
     money_->setText(QStringLiteral("1200"));
     auto* enterCash = addButton("dxButton1", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
     connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterClick);
+    connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterClick);
 
     addLabel(QStringLiteral("Play until "), {40, 56}, panel);
     addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
@@ -139,6 +145,7 @@ void OptionsPanel::buildCashPanel() {
     until_->setText(QStringLiteral("1000"));
     auto* enterTarget = addButton("dxButton2", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
     connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::unenterClick);
+    connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::unenterClick);
 }
 
 void OptionsPanel::buildLevelPanel() {
@@ -245,16 +252,10 @@ void OptionsPanel::showBetSizes() {
 }
 
 void OptionsPanel::paintEvent(QPaintEvent*) {
-    // A raised edge one pixel wide around the green face.
+    // A raised edge one pixel wide around the green face, on the panel's outermost pixels.
     QPainter painter(this);
     painter.fillRect(rect(), kPanelGreen);
-    const QRect edge = rect().adjusted(0, 0, -1, -1);
-    painter.setPen(kRaisedHighlight);
-    painter.drawLine(edge.topLeft(), edge.topRight());
-    painter.drawLine(edge.topLeft(), edge.bottomLeft());
-    painter.setPen(kRaisedShadow);
-    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
-    painter.drawLine(edge.topRight(), edge.bottomRight());
+    drawBevel(painter, rect(), kRaisedHighlight, kRaisedShadow);
 }
 
 } // namespace omaha

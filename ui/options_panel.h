@@ -37,8 +37,8 @@ public slots:
     void CloseClick();
 
 private slots:
-    void enterClick();             // "Enter" beside the initial cash
-    void unenterClick();           // "Enter" beside the target
+    void enterClick();             // "Enter" beside the initial cash, or Return in its field
+    void unenterClick();           // "Enter" beside the target, or Return in its field
     void betchange(int level);     // an arrow press of the betting limits, with the new level
     void cardbacksClick(int item); // another card back chosen
     void LevelsClick(int item);    // another AI level chosen

@@ -25,4 +25,11 @@ struct TableButtons {
 // enabled, the stay button reading "Check".
 TableButtons createTableButtons(QWidget* table);
 
+// Enables or disables one of the buttons, keeping the keyboard focus off Fold. Qt hands the focus
+// of a button being disabled to the next one along, and after Raise that is Fold, where Space
+// would throw away a hand the player meant to call. So the focus goes to Check/Call, or to Deal
+// once the hand is over; with neither enabled it waits, and the first of the two enabled again
+// takes it.
+void enableTableButton(const TableButtons& buttons, TableButton which, bool enabled);
+
 } // namespace omaha

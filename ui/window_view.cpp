@@ -51,7 +51,7 @@ void WindowTableView::showResult(std::string_view text) {
 }
 
 void WindowTableView::enableButton(TableButton button, bool enabled) {
-    buttons_[button]->setEnabled(enabled);
+    enableTableButton(buttons_, button, enabled);
 }
 
 void WindowTableView::setStayCaption(std::string_view caption) {

@@ -114,8 +114,14 @@ TEST_F(DealTest, BrokeSeatsAreSkippedByBothSearches) {
 
 TEST_F(DealTest, BlindsSaturateRatherThanWrap) {
     // Start-up makes no game-over test, so a saved game can hold anything.
-    startupWith("[Cash]\nplayer=-2147483648\nfreak=0\ngeek=5\nmaster=0\nchamp=0\npinhead=0\n"
-                "expert=0\nrobot=0\n");
+    startupWith({{"Cash", "player", std::numeric_limits<std::int32_t>::min()},
+                 {"Cash", "freak", 0},
+                 {"Cash", "geek", 5},
+                 {"Cash", "master", 0},
+                 {"Cash", "champ", 0},
+                 {"Cash", "pinhead", 0},
+                 {"Cash", "expert", 0},
+                 {"Cash", "robot", 0}});
     EXPECT_EQ(blindsPosted(), (Blinds{kHuman, kGeek}));
     EXPECT_EQ(t.seats[kHuman].cash, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(t.seats[kGeek].cash, 3);

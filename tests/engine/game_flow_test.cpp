@@ -1,4 +1,5 @@
 #include "ai/simulating_opponents.h"
+#include "core/seat_facts.h"
 #include "game_position.h"
 
 #include <fstream>
@@ -11,6 +12,19 @@ using Messages = std::vector<std::string>;
 
 class GameFlowTest : public TableTest {
 protected:
+    // The human with `human`, every computer player with `computers`.
+    static std::vector<IntSetting> everyoneCash(std::int32_t human, std::int32_t computers) {
+        std::vector<IntSetting> cash;
+        for (const SeatCode seat : kCashKeyOrder)
+            cash.push_back({"Cash", seatFacts(seat).cashKey, seat == kHuman ? human : computers});
+        return cash;
+    }
+    void startupWith(const std::vector<IntSetting>& saved) {
+        settings.values.clear();
+        settings.writeInts(saved);
+        game.startup();
+    }
+    using TableTest::startupWith;
     std::int32_t saved(const char* key) const { return game.settings().readInt("Cash", key, -1); }
 };
 
@@ -75,15 +89,13 @@ TEST_F(GameFlowTest, HandCanBeWonByFoldsDuringTheDeal) {
 }
 
 TEST_F(GameFlowTest, StartUpAfterALostGameEndsAndTheNextDealSaysSo) {
-    startupWith("[Cash]\nplayer=0\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
-                "robot=0\n");
+    startupWith(everyoneCash(0, 0));
     EXPECT_EQ(t.outcount, 8);
     game.fold();
     game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
 
-    startupWith("[Cash]\nplayer=500\nfreak=0\ngeek=0\nmaster=0\nchamp=0\npinhead=0\nexpert=0\n"
-                "robot=0\n");
+    startupWith(everyoneCash(500, 0));
     game.fold();
     game.deal();
     EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
@@ -146,13 +158,12 @@ private:
 TEST_F(GameFlowTest, ChipsAreKeptWithinEveryHandAndEveryHandEnds) {
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {
         RandomOpponents opponents(seed);
-        Game randomGame{view, game.settings(), opponents, [] { return 7u; }};
-        std::string cash;
-        for (const char* key : {"player", "freak", "geek", "master", "champ", "pinhead", "expert",
-                                "robot", "initial", "until"})
-            cash += std::string(key) + "=300\n";
-        startupWith("[Cash]\n" + cash + "[Bet]\nsmall=" + std::to_string(2 * seed) +
-                    "\nbig=" + std::to_string(4 * seed) + "\n");
+        Game randomGame{view, settings, opponents, [] { return 7u; }};
+        startupWith(everyoneCash(300, 300));
+        settings.writeInts({{"Cash", "initial", 300},
+                            {"Cash", "until", 300},
+                            {"Bet", "small", static_cast<std::int32_t>(2 * seed)},
+                            {"Bet", "big", static_cast<std::int32_t>(4 * seed)}});
         randomGame.startup();
         playManyHands(randomGame, view, seed, 400);
     }
@@ -160,8 +171,8 @@ TEST_F(GameFlowTest, ChipsAreKeptWithinEveryHandAndEveryHandEnds) {
 
 TEST_F(GameFlowTest, RealOpponentsPlayWholeHandsToo) {
     SimulatingOpponents opponents;
-    Game realGame{view, game.settings(), opponents, [] { return 99u; }};
-    startupWith("[Cash]\nuntil=200\ninitial=200\n");
+    Game realGame{view, settings, opponents, [] { return 99u; }};
+    startupWith({{"Cash", "until", 200}, {"Cash", "initial", 200}});
     realGame.startup();
     playManyHands(realGame, view, 99, 60);
 }

@@ -8,9 +8,6 @@
 #include "tests/game_position.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -20,25 +17,23 @@ namespace omaha {
 
 namespace testing {
 
-// A settings file in a folder of its own, removed with the test.
-class ScratchFolder {
+// Settings kept in memory: what the game reads and writes, without a file.
+class MemorySettings final : public SettingsStore {
 public:
-    ScratchFolder() {
-        // Memory-backed where the machine has it: the game syncs the settings file at every write.
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "omaha-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+    std::int32_t readInt(std::string_view section, std::string_view key,
+                         std::int32_t fallback) const override {
+        const auto it = values.find({std::string(section), std::string(key)});
+        return it == values.end() ? fallback : it->second;
     }
-    ~ScratchFolder() { std::filesystem::remove_all(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    void writeInts(std::span<const IntSetting> written) override {
+        for (const IntSetting& value : written)
+            values[{std::string(value.section), std::string(value.key)}] = value.value;
+        ++writes;
+    }
+    using SettingsStore::writeInts;
 
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+    std::map<std::pair<std::string, std::string>, std::int32_t> values;
+    int writes = 0; // one for each command that wrote anything
 };
 
 // Computer players that do what the test tells them: by default they call every bet and check.
@@ -110,9 +105,10 @@ protected:
         t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
     }
 
-    // Starts the game from a settings file holding `text`.
-    void startupWith(const std::string& text) {
-        std::ofstream(game.settings().path()) << text;
+    // Starts the game from saved settings holding `values` (and nothing else).
+    void startupWith(std::initializer_list<IntSetting> saved) {
+        settings.values.clear();
+        settings.writeInts(saved);
         view.clearLog();
         game.startup();
     }
@@ -140,10 +136,10 @@ protected:
         return std::find(view.log().begin(), view.log().end(), entry) != view.log().end();
     }
 
-    ScratchFolder folder;
+    MemorySettings settings;
     RecordingView view;
     Script script;
-    Game game{view, SettingsFile(folder.path() / "vellum.ini"), script, [] { return 12345u; }};
+    Game game{view, settings, script, [] { return 12345u; }};
     TableState& t = GamePosition::table(game);
 };
 

@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the settings reader as the contents of the settings file, and checks
-// that a rewrite of the file keeps what the game reads from it.
+// that a rewrite of the file keeps what the game reads from it, and that the game reads and
+// writes every file exactly as SimpleIni did.
 
 #include "settings/ini_document.h"
+#include "settings/ini_repairs.h"
 #include "settings/integer_value.h"
 #include "settings/settings_file.h"
-#include "temp_folder.h"
+#include "simpleini_reference.h"
+#include "tests/temp_folder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -43,9 +46,25 @@ std::optional<std::int32_t> readFrom(const omaha::IniDocument& document, const N
     return text ? omaha::parseIntegerValue(*text) : std::nullopt;
 }
 
-std::string rewrite(const std::string& text, const Name& name) {
+// The same writes of two values, one after the other, to the game's document and to SimpleIni's
+// leave the same text, as does the first reading.
+void requireSameAsSimpleIni(const std::string& bytes, const Name& first, const Name& second) {
+    omaha::IniDocument document(bytes);
+    omaha::reference::SimpleIniDocument reference(omaha::repairForSimpleIni(bytes));
+    require(document.text() == reference.text());
+    for (const Name& name : kNames)
+        require(document.value(name.first, name.second) ==
+                reference.value(name.first, name.second));
+    for (const auto& [name, value] : {std::pair(first, "-1234"), std::pair(second, "77")}) {
+        document.setValue(name.first, name.second, value);
+        reference.setValue(name.first, name.second, value);
+        require(document.text() == reference.text());
+    }
+}
+
+std::string rewrite(const std::string& text, const Name& name, const char* value = "-1234") {
     omaha::IniDocument document(text);
-    document.setValue(name.first, name.second, "-1234");
+    document.setValue(name.first, name.second, value);
     return document.text();
 }
 
@@ -61,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // before.
     const omaha::IniDocument original(bytes);
     const Name& written = kNames[size % std::size(kNames)];
+    const Name& other = kNames[(size / std::size(kNames)) % std::size(kNames)];
+    requireSameAsSimpleIni(bytes, written, other);
     const omaha::IniDocument reread(rewrite(bytes, written));
     for (const Name& name : kNames)
         require(readFrom(reread, name) ==
@@ -72,6 +93,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int pass = 0; pass < 5; ++pass)
         settled = rewrite(settled, written);
     require(rewrite(settled, written) == settled);
+    // The game keeps the document of its last write and writes the next values into it; on a
+    // settled file that gives what a fresh read of the file would.
+    omaha::IniDocument kept(settled);
+    kept.setValue(written.first, written.second, "-1234");
+    kept.setValue(other.first, other.second, "77");
+    require(kept.text() == rewrite(rewrite(settled, written), other, "77"));
 
     // The whole reader, through a real file; a new one each time, since truncating the old one
     // would make ext4 flush it at every run.

@@ -1,8 +1,10 @@
-#include "settings/game_settings.h"
 #include "settings/integer_value.h"
-#include "temp_folder.h"
+#include "settings/settings_file.h"
+#include "settings/temporary_files.h"
+#include "tests/temp_folder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
@@ -14,9 +16,11 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace omaha {
 namespace {
@@ -44,29 +48,40 @@ TEST(IntegerValue, ReadsSignedDecimalAndZeroXHexadecimalWithin32Bits) {
 
 class SettingsTest : public ::testing::Test {
 protected:
-    // The write throws, the old file stays as it was and no temporary file is left behind.
-    void expectWriteFailsAndChangesNothing(const SettingsFile& target) const {
+    // The write throws, the old file stays as it was, no temporary file is left behind and the
+    // value reads as before; gives the reason that the error tells.
+    std::string expectWriteFailsAndChangesNothing(SettingsFile& target) const {
         const auto snapshot = [this] { // every entry, with the bytes of each regular file
             std::map<fs::path, std::string> entries;
             for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path()))
-                entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
+                if (entry.path().extension() != ".lock") // no settings: made by the first write
+                    entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
             return entries;
         };
         const auto before = snapshot();
-        EXPECT_THROW(target.writeInt("Cash", "player", 5), SettingsWriteError);
+        const std::int32_t value = target.readInt("Cash", "player", -1);
+        std::string reason;
+        try {
+            target.writeInts({{"Cash", "player", 5}});
+            ADD_FAILURE() << "the write went through";
+        } catch (const SettingsWriteError& error) {
+            EXPECT_EQ(error.what(), "Unable to write to " + target.path().string());
+            reason = error.reason();
+        }
         EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(target.readInt("Cash", "player", -1), value);
+        return reason;
     }
 
     test_files::TempFolder folder;
     fs::path path = folder / "vellum.ini";
     SettingsFile file{path};
-    TableState table;
 };
 
 TEST_F(SettingsTest, NamesMatchWhateverTheirCaseAndTheFirstOfARepeatedKeyCounts) {
     writeBytes(path, "[cASH]\nPlayer=5\nplayer=6\n[Cash]\nPLAYER=7\n");
     EXPECT_EQ(file.readInt("Cash", "player", 0), 5);
-    file.writeInt("CASH", "PLAYER", 8);
+    file.writeInts({{"CASH", "PLAYER", 8}});
     EXPECT_EQ(file.readInt("cash", "player", 0), 8);
     EXPECT_EQ(std::ranges::count(readBytes(path), '='), 1) << "one line left for the key";
 }
@@ -78,45 +93,100 @@ TEST_F(SettingsTest, AWriteChangesOneValueAndKeepsEveryOtherLineAndThePermission
                                "[Custom]\nnote=kept as text\n";
     writeBytes(path, before);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write); // kept private
-    file.writeInt("Cash", "player", 1500);
+    file.writeInts({{"Cash", "player", 1500}});
     EXPECT_EQ(readBytes(path), std::string(before).replace(before.find("1200"), 4, "1500"));
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(SettingsTest, LoadsettingsTakesEachKeyUncheckedAndEchoesWhatItTook) {
-    // A first run writes the defaults, but not the level or the bet sizes; its folder is made too.
-    const SettingsFile fresh(folder / "config" / "vellum.ini");
-    loadsettings(table, fresh);
-    EXPECT_EQ(readBytes(fresh.path()),
-              "[Background]\nColor=0\n\n\n[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
-              "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\nuntil=600\ninitial=1200\n\n\n"
-              "[Card]\nback=52\n");
-    EXPECT_EQ(std::tuple(table.complevel, table.smallbet, table.bigbet), std::tuple(20, 2, 4));
-
-    writeBytes(path, "[Background]\nColor=255\n[Cash]\ninitial=50\nuntil=70\n[Card]\nback=99\n"
-                     "[Levels]\ncomp=30\n[Bet]\nsmall=6\nbig=4\n");
-    loadsettings(table, file); // no range test on any of them
-    EXPECT_EQ(std::tuple(table.bgcolor, table.initialcash, table.untilcash, table.cardback,
-                         table.complevel, table.smallbet, table.bigbet),
-              std::tuple(255, 50, 70, 99, 30, 6, 4));
-
-    // Values that are no integers fall back, and the echo repairs them with the defaults.
-    writeBytes(path, "[Cash]\nplayer=abc\ninitial=0x4B0\nuntil=0x\ngeek=99999999999\n");
-    loadsettings(table, file);
-    EXPECT_TRUE(
-        readBytes(path).starts_with("[Cash]\nplayer=1200\ninitial=1200\nuntil=600\ngeek=1200\n"));
+TEST_F(SettingsTest, SeveralValuesInOneWriteLeaveTheFileAsAWriteOfEach) {
+    const IntSetting values[] = {{"Cash", "geek", 5}, {"Background", "Color", 7},
+                                 {"Cash", "new", 8},  {"Card", "back", 53},
+                                 {"cash", "GEEK", 9}, {"Cash", "player", 1}};
+    for (const char* start : {"", "; notes\n[Cash]\nplayer=1\n\n[Other]\nx=2\n",
+                              "[Card]\nback=52\n[Cash]\ngeek=1\n[Card]\ngeek=2\n"}) {
+        writeBytes(path, start);
+        file.writeInts(values);
+        const std::string together = readBytes(path);
+        writeBytes(path, start);
+        for (const auto& [section, key, value] : values)
+            SettingsFile(path).writeInts({{section, key, value}}); // each from what is on disk
+        EXPECT_EQ(readBytes(path), together) << start;
+    }
 }
 
-TEST_F(SettingsTest, SavecashWritesEverySeatInItsFixedOrderAndEachReadsBack) {
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
-        table.seats[seat].cash = seat == kHuman ? -5 : 100 * seat;
-    savecash(table, file);
-    EXPECT_EQ(readBytes(path), "[Cash]\nfreak=700\nplayer=-5\ngeek=600\nmaster=500\nchamp=400\n"
-                               "pinhead=300\nexpert=200\nrobot=100\n");
-    TableState loaded;
-    loadsettings(loaded, file);
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
-        EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatFacts(seat).name;
+TEST_F(SettingsTest, AChangeOnDiskIsReadWhateverMadeIt) {
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
+    SettingsFile(path).writeInts({{"Cash", "player", 2}}); // another copy of the game
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 2);
+    writeBytes(path, "[Cash]\nplayer=33\n"); // an editor that writes the file in place
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 33);
+    // The same size again, a moment later.
+    const fs::file_time_type edited = fs::last_write_time(path);
+    writeBytes(path, "[Cash]\nplayer=44\n");
+    fs::last_write_time(path, edited + std::chrono::milliseconds(1));
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 44);
+}
+
+// Each copy of the game writes keys of its own many times over; the lock keeps every copy from
+// replacing the file with contents that lack the others' latest keys.
+TEST_F(SettingsTest, CopiesOfTheGameWritingAtOnceKeepEachOthersKeys) {
+    constexpr int kCopies = 4;
+    constexpr int kKeys = 15;
+    const auto keyOf = [](int copy, int key) {
+        return "copy" + std::to_string(copy) + "key" + std::to_string(key);
+    };
+    std::vector<pid_t> copies;
+    for (int copy = 0; copy < kCopies; ++copy) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            try {
+                SettingsFile own(path);
+                for (int key = 0; key < kKeys; ++key)
+                    own.writeInts({{"Race", keyOf(copy, key), key}});
+            } catch (...) {
+                ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        copies.push_back(child);
+    }
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ::waitpid(copy, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int copy = 0; copy < kCopies; ++copy)
+        for (int key = 0; key < kKeys; ++key)
+            EXPECT_EQ(file.readInt("Race", keyOf(copy, key), -1), key) << keyOf(copy, key);
+}
+
+TEST_F(SettingsTest, TheTemporaryFilesOfEndedWritesAreRemovedAndNoOthers) {
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string gone = std::to_string(ended), running = std::to_string(::getpid());
+    const std::pair<std::string, bool> files[] = {
+        // name, removed
+        {"vellum.ini.tmp" + gone + "-0", true},
+        {"vellum.ini.tmp" + gone + "-17", true},
+        {"vellum.ini.tmp" + running + "-3", false},
+        {"vellum.ini.tmp1-5", false}, // init: runs, though only root may signal it
+        {"vellum.ini.tmp" + gone + "-", false},
+        {"vellum.ini.tmp" + gone, false},
+        {"vellum.ini.tmp" + gone + "-3x", false},
+        {"vellum.ini.tmp0" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-03", false},
+        {"vellum.ini.tmp+" + gone + "-3", false},
+        {"other.ini.tmp" + gone + "-3", false},
+        {"vellum.ini.tmp" + gone + "-3.bak", false},
+        {"vellum.ini.tmp99999999999-3", false}};
+    for (const auto& [name, removed] : files)
+        writeBytes(folder / name, "[Cash]\n");
+    removeStaleTemporaryFiles(path);
+    for (const auto& [name, removed] : files)
+        EXPECT_EQ(fs::exists(folder / name), !removed) << name;
 }
 
 // Whatever the file holds, a read gives the values that it can make out and the defaults for
@@ -148,27 +218,27 @@ TEST_F(SettingsTest, DamagedOrOddFilesAreReadAndRewritten) {
         EXPECT_EQ(file.readInt("Cash", "geek", 1200), geek);
         EXPECT_EQ(fs::exists(path), bytes.has_value()) << "a read never creates the file";
 
-        file.writeInt("Cash", "player", 31);
+        file.writeInts({{"Cash", "player", 31}});
         const std::string text = readBytes(path);
         EXPECT_EQ(file.readInt("Cash", "player", 0), 31);
         EXPECT_EQ(file.readInt("Cash", "geek", 1200), geek);
         EXPECT_EQ(text.starts_with(mark), bytes && bytes->starts_with(mark));
-        file.writeInt("Cash", "player", 31);
+        file.writeInts({{"Cash", "player", 31}});
         EXPECT_EQ(readBytes(path), text) << "nothing creeps in from one write to the next";
     }
 }
 
 // Failures that stop root as well as anyone else: a folder where the file should be, a plain
-// file where its folder should be, and a full disk.
-TEST_F(SettingsTest, AFailedWriteChangesNothing) {
+// file where its folder should be, a full disk and a file without any write permission.
+TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     fs::create_directory(path);
     writeBytes(path / "inside", "x");
     writeBytes(folder / "plain", "not a folder");
-    for (const SettingsFile& target : {file, SettingsFile(folder / "plain" / "vellum.ini")}) {
-        EXPECT_EQ(target.readInt("Cash", "player", 1200), 1200);
-        expectWriteFailsAndChangesNothing(target);
-    }
-    const SettingsFile full(folder / "full.ini");
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Is a directory");
+    SettingsFile inFile(folder / "plain" / "vellum.ini");
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(inFile), "Not a directory");
+
+    SettingsFile full(folder / "full.ini");
     writeBytes(full.path(), "[Cash]\nplayer=1\n[Custom]\nnote=" + std::string(4096, 'x') + "\n");
     // Every file write of this process now stops at 2 kB, for root too, as if the disk filled up
     // half-way through the new file; past the limit a write fails with EFBIG instead of a signal.
@@ -177,32 +247,32 @@ TEST_F(SettingsTest, AFailedWriteChangesNothing) {
     const rlimit diskFull{2048, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &diskFull);
-    expectWriteFailsAndChangesNothing(full);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "File too large");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    full.writeInt("Cash", "player", 2); // once the disk has room, writing works again
+    full.writeInts({{"Cash", "player", 2}}); // once the disk has room, writing works again
     EXPECT_EQ(full.readInt("Cash", "player", 0), 2);
-}
 
-TEST_F(SettingsTest, AReadOnlyFileOrFolderIsLeftAsItWas) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not stop root";
-    writeBytes(path, "[Cash]\nplayer=1\n");
-    fs::permissions(path, fs::perms::owner_read);
-    expectWriteFailsAndChangesNothing(file);
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    expectWriteFailsAndChangesNothing(file);
-    fs::permissions(folder.path(), fs::perms::owner_all);
+    SettingsFile readOnly(folder / "read-only.ini");
+    writeBytes(readOnly.path(), "[Cash]\nplayer=1\n");
+    fs::permissions(readOnly.path(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(readOnly), "the file is read-only");
+
+    // The permission bits of a folder do not stop root, who runs the tests in CI.
+    if (::geteuid() != 0) {
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "Permission denied");
+        fs::permissions(folder.path(), fs::perms::owner_all);
+    }
 }
 
 // Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
 // back what was there.
 struct ScopedVariable {
     ScopedVariable(const char* variable, const char* value) : name(variable) {
-        if (const char* old = std::getenv(variable))
+        if (const char* old = std::getenv(name))
             saved = old;
-        value != nullptr ? ::setenv(variable, value, 1) : ::unsetenv(variable);
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     ~ScopedVariable() { saved ? ::setenv(name, saved->c_str(), 1) : ::unsetenv(name); }
     const char* name;

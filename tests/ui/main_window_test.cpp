@@ -136,6 +136,33 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::exception,
                                  TForm1(SettingsFile(unwritable), Window::fixedClock));
     }
+
+    // The error box keeps the error's message as its text and puts the system's reason in its
+    // details; without a reason it has no details.
+    void errorBoxCarriesTheReasonAsDetails() {
+        const QString text = QStringLiteral("Unable to write to /home/vellum.ini");
+        for (const QString detail : {"No space left on device", ""}) {
+            QString shown[3];
+            whenModalAppears([&shown](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (box == nullptr)
+                    return;
+                shown[0] = box->windowTitle();
+                shown[1] = box->text();
+                shown[2] = box->detailedText();
+                box->button(QMessageBox::Ok)->click();
+            });
+            showErrorBox(nullptr, text.toStdString(), detail.toStdString());
+            QCOMPARE(shown[0], QStringLiteral("Error"));
+            QCOMPARE(shown[1], text);
+            QCOMPARE(shown[2], detail);
+        }
+        // A failed write of the settings file gives its reason; other errors have none.
+        QCOMPARE(errorDetail(SettingsWriteError("/home/vellum.ini", "Is a directory")),
+                 std::string("Is a directory"));
+        QCOMPARE(errorDetail(std::runtime_error("'x' is not a valid integer value")),
+                 std::string());
+    }
 };
 
 OMAHA_UI_SUITE(MainWindowTest);

@@ -23,14 +23,21 @@ struct Options : Window {
         OptionsUpDown* upDown = find<OptionsUpDown>(form.options(), "UpDown1");
         click(up ? upDown->upArrow() : upDown->downArrow());
     }
-    // Types `text` into a field, presses the "Enter" beside it and returns the message shown.
-    QString enter(const QString& field, const QString& text) {
-        auto* edit = find<QLineEdit>(form.options(), qPrintable(field));
-        edit->clear();
-        QTest::keyClicks(edit, text);
+    QLineEdit* edit(const QString& field) {
+        return find<QLineEdit>(form.options(), qPrintable(field));
+    }
+    // Puts `text` into a field, presses the "Enter" beside it or Return in the field and returns
+    // the message shown.
+    QString enter(const QString& field, const QString& text, bool byReturn = false) {
+        edit(field)->clear();
+        edit(field)->insert(text);
         QString message;
         answerNextBox(message);
-        click(find<QAbstractButton>(form.options(), field == "money" ? "dxButton1" : "dxButton2"));
+        if (byReturn)
+            QTest::keyClick(edit(field), Qt::Key_Return);
+        else
+            click(find<QAbstractButton>(form.options(),
+                                        field == "money" ? "dxButton1" : "dxButton2"));
         return message;
     }
 };
@@ -66,6 +73,55 @@ private slots:
             for (const SeatCode seat : kTableOrder)
                 QCOMPARE(table.seats[seat].cash,
                          accepted && cash ? initial : before.seats[seat].cash);
+        }
+    }
+
+    // Return in a field does what the "Enter" beside it does. A field holds nine characters at
+    // most, so a huge paste comes to the game as a nine-digit amount, off limits.
+    void returnEntersAndFieldsStayShort() {
+        Options options;
+        const TableState& table = options.form.game().table();
+        QCOMPARE(options.enter("money", "500", true),
+                 QStringLiteral("New initial cash value confirmation"));
+        QCOMPARE(options.enter("until", "700", true),
+                 QStringLiteral("New until value confirmation"));
+        QCOMPARE(table.initialcash, 500);
+        QCOMPARE(table.untilcash, 700);
+        for (const QString field : {"money", "until"}) {
+            QCOMPARE(options.enter(field, QString(1 << 20, QLatin1Char('7')), true),
+                     QStringLiteral("the value is off limits"));
+            QCOMPARE(options.edit(field)->text(), QStringLiteral("777777777"));
+        }
+    }
+
+    // Each side of the panel's raised edge and of the cash panel's two sunken bevels is whole,
+    // the two corners where the colours meet in the darker one.
+    void edgesAreWhole() {
+        Options options;
+        const QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
+        QWidget* cashPanel = find<BevelPanel>(options.form.options(), "Panel3");
+        const std::tuple<QWidget*, int, QRgb, QRgb> cases[] = {
+            {&options.form.options(), 0, white, grey},
+            {cashPanel, 0, grey, white},
+            {cashPanel, 1, grey, white}};
+        for (const auto& [panel, inset, topLeft, bottomRight] : cases) {
+            const QImage image = panel->grab().toImage();
+            const QRect frame = image.rect().adjusted(inset, inset, -inset, -inset);
+            const auto is = [&image](int x, int y, QRgb colour) {
+                return (image.pixel(x, y) | 0xff000000U) == colour;
+            };
+            for (int x = frame.left(); x <= frame.right(); ++x) {
+                QVERIFY2(is(x, frame.top(), x < frame.right() ? topLeft : bottomRight),
+                         qPrintable(QStringLiteral("top, x %1").arg(x)));
+                QVERIFY2(is(x, frame.bottom(), bottomRight),
+                         qPrintable(QStringLiteral("bottom, x %1").arg(x)));
+            }
+            for (int y = frame.top(); y <= frame.bottom(); ++y) {
+                QVERIFY2(is(frame.left(), y, y < frame.bottom() ? topLeft : bottomRight),
+                         qPrintable(QStringLiteral("left, y %1").arg(y)));
+                QVERIFY2(is(frame.right(), y, bottomRight),
+                         qPrintable(QStringLiteral("right, y %1").arg(y)));
+            }
         }
     }
 

@@ -43,6 +43,42 @@ private slots:
         QCOMPARE(form.game().table().blindmarker, kHuman);
     }
 
+    // The button that loses the focus by being disabled hands it to Check/Call, or to Deal once
+    // the hand is over, never to Fold: Space goes on calling and dealing, and never folds.
+    void focusNeverFallsOnFold() {
+        Window play;
+        TForm1& form = play.form;
+        const auto focused = [&form](TableButton which) {
+            return form.focusWidget() == form.buttons()[which];
+        };
+        const auto space = [&form] { QTest::keyClick(form.focusWidget(), Qt::Key_Space); };
+        // A computer seat raises while the player is on Raise.
+        form.buttons()[TableButton::Raise]->setFocus();
+        form.view().enableButton(TableButton::Raise, false);
+        QVERIFY(focused(TableButton::Stay));
+        space();
+        QVERIFY(!form.game().table().seats[kHuman].folded);
+
+        // The hand ends with the player on Check/Call, as the game switches the buttons.
+        form.buttons()[TableButton::Stay]->setFocus();
+        form.view().enableButton(TableButton::Deal, true);
+        for (const TableButton button : {TableButton::Raise, TableButton::Fold, TableButton::Stay})
+            form.view().enableButton(button, false);
+        QVERIFY(focused(TableButton::Deal));
+        // Dealing disables Deal before any other button is back; Check/Call takes the focus.
+        space();
+        QVERIFY(focused(TableButton::Stay));
+        QCOMPARE(form.game().table().street, kPreflop);
+
+        // With neither to take it, the focus waits for the first of them to come back.
+        form.buttons()[TableButton::Raise]->setFocus();
+        for (const TableButton button : {TableButton::Stay, TableButton::Raise})
+            form.view().enableButton(button, false);
+        QVERIFY(!focused(TableButton::Fold));
+        form.view().enableButton(TableButton::Stay, true);
+        QVERIFY(focused(TableButton::Stay));
+    }
+
     // The Options command shows and hides the panel; New Game asks first, then starts again with
     // the cash typed in the panel.
     void gameMenu() {
@@ -55,7 +91,7 @@ private slots:
         form.optionsCommand()->trigger();
         QVERIFY(!form.options().isVisible());
 
-        find<QLineEdit>(form.options(), "money")->setText("50");
+        find<QLineEdit>(form.options(), "money")->setText("500");
         QString question;
         answerNextBox(question, QMessageBox::No);
         form.newGameCommand()->trigger();
@@ -64,10 +100,10 @@ private slots:
 
         answerNextBox(question, QMessageBox::Yes);
         form.newGameCommand()->trigger();
-        QCOMPARE(play.label("cash"), QStringLiteral("50"));
-        QCOMPARE(play.label("lblecash"), QStringLiteral("49"));
-        QCOMPARE(play.label("lblrcash"), QStringLiteral("48"));
-        QCOMPARE(form.game().table().initialcash, 50);
+        QCOMPARE(play.label("cash"), QStringLiteral("500"));
+        QCOMPARE(play.label("lblecash"), QStringLiteral("499"));
+        QCOMPARE(play.label("lblrcash"), QStringLiteral("498"));
+        QCOMPARE(form.game().table().initialcash, 500);
     }
 };
 

@@ -131,6 +131,12 @@ struct Scene {
     }
 };
 
+// Computer seats that call every bet and never raise.
+struct CallingOpponents : ScriptedOpponents {
+    bool calls(const TableState&, SeatCode) override { return true; }
+    std::int32_t raises(const TableState&, SeatCode) override { return 0; }
+};
+
 class TableDrawingTest : public QObject {
     Q_OBJECT
 
@@ -203,6 +209,35 @@ private slots:
         scene.windowRepaints();
         QVERIFY(scene.fanIsBare(kGeek) && scene.fanIsBare(kMaster) && scene.fanIsBare(kHuman));
         QVERIFY(scene.fanShows(kFreak, true));
+    }
+
+    // A seat that pays its last chips shows the bare table where its cards were, in the window
+    // as the player sees it: at once, after the next deal, and after the window system has
+    // repainted half of its fan from the table's state.
+    void seatWithoutChipsShowsNoCardsInTheWindow() {
+        Window play;
+        TForm1& form = play.form;
+        CallingOpponents callers;
+        form.game().scriptOpponents(&callers);
+        TableCanvas bare(1.0);
+        QVERIFY(bare.painttable(tableRect()));
+        const QRect fan = toQRect(fanOf(kPinhead).erase);
+        const auto fanIsBare = [&] {
+            return form.table().grab(fan).toImage().convertToFormat(QImage::Format_RGB32) ==
+                   bare.image().copy(fan);
+        };
+        QVERIFY(!fanIsBare());
+        // Just the chips to call the big blind.
+        form.game().table().seats[kPinhead].cash = form.game().table().smallbet;
+        play.press(TableButton::Stay);
+        QCOMPARE(form.game().table().seats[kPinhead].cash, 0);
+        QVERIFY(fanIsBare());
+
+        play.press(TableButton::Fold);
+        play.press(TableButton::Deal);
+        QVERIFY(fanIsBare());
+        form.table().repaint(fan.adjusted(0, 0, -fan.width() / 2, 0));
+        QVERIFY(fanIsBare());
     }
 
     // A number that no back has, as an edited settings file may hold, gives the first back.

@@ -6,6 +6,7 @@
 #include "ui/bevel_panel.h"
 #include "ui/card_artwork.h"
 #include "ui/gradient_button.h"
+#include "ui/guarded_call.h"
 #include "ui/main_window.h"
 #include "ui/options_panel.h"
 #include "ui/options_radio_group.h"

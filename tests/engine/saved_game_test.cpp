@@ -1,0 +1,96 @@
+// How a game is saved and loaded: the keys, their order and their limits, through the real
+// settings file, so that what reaches the disk shows.
+#include "core/seat_facts.h"
+#include "engine/saved_game.h"
+#include "settings/settings_file.h"
+#include "tests/temp_folder.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace omaha {
+namespace {
+
+using test_files::readBytes;
+using test_files::writeBytes;
+namespace fs = std::filesystem;
+
+class SavedGameTest : public ::testing::Test {
+protected:
+    test_files::TempFolder folder;
+    std::filesystem::path path = folder / "vellum.ini";
+    SettingsFile file{path};
+    TableState table;
+};
+
+TEST_F(SavedGameTest, StartUpEchoesWhatItTookInOneWrite) {
+    // A first run writes the defaults, but not the level or the bet sizes; its folder is made too.
+    SettingsFile fresh(folder / "config" / "vellum.ini");
+    loadSavedGame(table, fresh);
+    EXPECT_EQ(readBytes(fresh.path()),
+              "[Background]\nColor=0\n\n\n[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
+              "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\nuntil=600\ninitial=1200\n\n\n"
+              "[Card]\nback=52\n");
+    EXPECT_EQ(std::tuple(table.complevel, table.smallbet, table.bigbet),
+              std::tuple(AiLevel::Amateur, 2, 4));
+
+    // Values that are no integers or lie outside their limits fall back, and the echo repairs
+    // them with the defaults.
+    writeBytes(path, "[Cash]\nplayer=abc\ninitial=50\nuntil=0x\ngeek=99999999999\n");
+    loadSavedGame(table, file);
+    EXPECT_TRUE(
+        readBytes(path).starts_with("[Cash]\nplayer=1200\ninitial=1200\nuntil=600\ngeek=1200\n"));
+}
+
+TEST_F(SavedGameTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimits) {
+    using Field = std::int32_t TableState::*;
+    const auto load = [&](std::string_view key, std::int32_t stored) {
+        writeBytes(path, std::string(key) + "=" + std::to_string(stored) + "\n");
+        loadSavedGame(table, file);
+    };
+    // The key, where it is read to, its limits and its default; each limit is tried, and one past.
+    const std::tuple<const char*, Field, std::int32_t, std::int32_t, std::int32_t> limited[] = {
+        {"[Bet]\nsmall", &TableState::smallbet, 1, 1'000'000, 2},
+        {"[Bet]\nbig", &TableState::bigbet, 1, 1'000'000, 4},
+        {"[Cash]\ninitial", &TableState::initialcash, 100, 1'000'000, 1200},
+        {"[Cash]\nuntil", &TableState::untilcash, 100, 1'000'000, 600},
+        {"[Card]\nback", &TableState::cardback, 52, 55, 52}};
+    for (const auto& [key, field, lowest, highest, fallback] : limited) {
+        for (const auto& [stored, read] :
+             {std::pair(lowest, lowest), std::pair(lowest - 1, fallback),
+              std::pair(highest, highest), std::pair(highest + 1, fallback),
+              std::pair(INT32_MIN, fallback)}) {
+            load(key, stored);
+            EXPECT_EQ(table.*field, read) << key << "=" << stored;
+        }
+    }
+    // Any 32-bit integer is taken for the seats' cash, the AI level and the background colour.
+    writeBytes(path, "[Cash]\nplayer=-2147483648\n[Levels]\ncomp=-2147483648\n"
+                     "[Background]\nColor=-2147483648\n");
+    loadSavedGame(table, file);
+    EXPECT_EQ(std::tuple(table.seats[kHuman].cash, table.complevel, table.bgcolor),
+              std::tuple(INT32_MIN, AiLevel{INT32_MIN}, INT32_MIN));
+}
+
+TEST_F(SavedGameTest, CashIsSavedForEverySeatInItsFixedOrderAndEachReadsBack) {
+    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
+        table.seats[seat].cash = seat == kHuman ? -5 : 100 * seat;
+    saveCash(table, file);
+    EXPECT_EQ(readBytes(path), "[Cash]\nfreak=700\nplayer=-5\ngeek=600\nmaster=500\nchamp=400\n"
+                               "pinhead=300\nexpert=200\nrobot=100\n");
+    TableState loaded;
+    loadSavedGame(loaded, file);
+    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
+        EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatFacts(seat).name;
+
+    // A deal writes the background colour first: on a first run its section comes first.
+    fs::remove(path);
+    table.bgcolor = 9;
+    saveDealSettings(table, file);
+    EXPECT_EQ(readBytes(path), "[Background]\nColor=9\n\n\n[Cash]\nfreak=700\nplayer=-5\ngeek=600\n"
+                               "master=500\nchamp=400\npinhead=300\nexpert=200\nrobot=100\n");
+}
+
+} // namespace
+} // namespace omaha
