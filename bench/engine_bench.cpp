@@ -7,7 +7,6 @@
 #include "tests/game_position.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
 
 namespace omaha {
 namespace {
@@ -28,12 +27,21 @@ public:
     void showMessage(std::string_view, std::string_view) override {}
 };
 
+// The press writes no settings.
+class NoSettings final : public SettingsStore {
+public:
+    std::int32_t readInt(std::string_view, std::string_view, std::int32_t fallback) const override {
+        return fallback;
+    }
+    void writeInts(std::span<const IntSetting>) override {}
+};
+
 void costliestPress(benchmark::State& state) {
     NoView view;
     // The press writes no settings, so the file is never created.
     SimulatingOpponents opponents;
-    Game game(view, SettingsFile(std::filesystem::temp_directory_path() / "omaha-bench-unused.ini"),
-              opponents, [] { return 5u; });
+    NoSettings settings;
+    Game game(view, settings, opponents, [] { return 5u; });
     TableState& table = GamePosition::table(game);
     table.complevel = AiLevel::Genius;
     table.smallbet = 2;

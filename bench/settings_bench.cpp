@@ -1,6 +1,7 @@
 // Start-up and the Deal button with a 50 MB settings file (a player's notes kept in it, or a file
 // that some other program filled up): the game must still open and deal without a wait.
-#include "settings/game_settings.h"
+#include "engine/saved_game.h"
+#include "settings/settings_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cerrno>
@@ -55,7 +56,8 @@ void startUp(benchmark::State& state) {
     const LargeSettingsFile large(state.range(0) != 0);
     for (auto _ : state) {
         TableState table;
-        loadsettings(table, SettingsFile(large.path()));
+        SettingsFile file(large.path());
+        loadSavedGame(table, file);
         benchmark::DoNotOptimize(table);
     }
 }
@@ -64,9 +66,9 @@ BENCHMARK(startUp)->Apply(bothShapes);
 // What the Deal button writes: the background colour and every seat's cash.
 void deal(benchmark::State& state) {
     const LargeSettingsFile large(state.range(0) != 0);
-    const SettingsFile file(large.path());
+    SettingsFile file(large.path());
     TableState table;
-    loadsettings(table, file);
+    loadSavedGame(table, file);
     for (auto _ : state) {
         ++table.seats[kHuman].cash;
         saveDealSettings(table, file);

@@ -1,7 +1,7 @@
 #include "ui/card_backs.h"
 
-#include "engine/table_layout.h"
 #include "ui/card_faces.h"
+#include "ui/table_layout.h"
 #include "ui/texture_noise.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "ui/card_faces.h"
 
-#include "engine/table_layout.h"
 #include "ui/suit_symbols.h"
+#include "ui/table_layout.h"
 
 #include <array>
 #include <cmath>

@@ -1,10 +1,12 @@
 #include "settings/settings_file.h"
+#include "settings/temporary_files.h"
 #include "ui/guarded_call.h"
 #include "ui/main_window.h"
 
 #include <chrono>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <QApplication>
 
 namespace {
@@ -20,7 +22,10 @@ std::uint32_t secondsSinceEpoch() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     try {
-        omaha::TForm1 window(omaha::SettingsFile(omaha::defaultSettingsPath()), secondsSinceEpoch);
+        const std::filesystem::path settings = omaha::defaultSettingsPath();
+        // Writes that a kill or a power cut stopped half-way leave their temporary files behind.
+        omaha::removeStaleTemporaryFiles(settings);
+        omaha::MainWindow window(omaha::SettingsFile(settings), secondsSinceEpoch);
         window.show();
         return app.exec();
     } catch (const std::exception& error) {

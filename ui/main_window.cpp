@@ -1,14 +1,15 @@
 #include "ui/main_window.h"
 
-#include "ui/about_box.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
 #include "ui/options_panel.h"
+#include "ui/rules_window.h"
 #include "ui/table_surface.h"
 #include "ui/window_view.h"
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 
@@ -22,10 +23,12 @@ const QString kNoTitle = QStringLiteral(" ");
 
 } // namespace
 
-TForm1::TForm1(SettingsFile settings, Game::Clock clock, QWidget* parent)
+MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* opponents,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint) {
+                              Qt::WindowCloseButtonHint),
+      settings_(std::move(settings)) {
     setWindowTitle(kNoTitle);
     buildMenu();
     // The table carries the window's black colour and its default font, Verdana; the menu bar
@@ -36,43 +39,44 @@ TForm1::TForm1(SettingsFile settings, Game::Clock clock, QWidget* parent)
     setCentralWidget(table_);
     labels_ = createTableLabels(table_);
     buttons_ = createTableButtons(table_);
-    connect(buttons_[TableButton::Deal], &QPushButton::clicked, this, &TForm1::newgame);
-    connect(buttons_[TableButton::Stay], &QPushButton::clicked, this, &TForm1::playerstays);
-    connect(buttons_[TableButton::Raise], &QPushButton::clicked, this, &TForm1::playerbets);
-    connect(buttons_[TableButton::Fold], &QPushButton::clicked, this, &TForm1::playerpasses);
+    connect(buttons_[TableButton::Deal], &QPushButton::clicked, this, &MainWindow::deal);
+    connect(buttons_[TableButton::Stay], &QPushButton::clicked, this, &MainWindow::check);
+    connect(buttons_[TableButton::Raise], &QPushButton::clicked, this, &MainWindow::raise);
+    connect(buttons_[TableButton::Fold], &QPushButton::clicked, this, &MainWindow::fold);
 
-    aboutBox_ = new TAboutBox(this);
+    rulesWindow_ = new RulesWindow(this);
     placeOnScreen();
 
     view_ = std::make_unique<WindowTableView>(this, *table_, labels_, buttons_);
-    game_ = std::make_unique<Game>(*view_, std::move(settings), std::move(clock));
+    game_ = std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_,
+                                   std::move(clock));
     table_->setTable(&game_->table());
-    Panel1_ = new OptionsPanel(*game_, table_);
+    optionsPanel_ = new OptionsPanel(*game_, table_);
     game_->startup();
-    Panel1_->fillFromTable();
+    optionsPanel_->fillFromTable();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-TableView& TForm1::view() {
+TableView& MainWindow::view() {
     return *view_;
 }
 
-void TForm1::buildMenu() {
+void MainWindow::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Game"));
     menu->setObjectName(QStringLiteral("Game"));
-    Pokervariant1_ = menu->addAction(QStringLiteral("New game"));
-    Pokervariant1_->setObjectName(QStringLiteral("Pokervariant1"));
-    Options1_ = menu->addAction(QStringLiteral("Options"));
-    Options1_->setObjectName(QStringLiteral("Options1"));
-    About_ = menu->addAction(QStringLiteral("About"));
-    About_->setObjectName(QStringLiteral("About"));
-    connect(Pokervariant1_, &QAction::triggered, this, &TForm1::NewGame1Click);
-    connect(Options1_, &QAction::triggered, this, &TForm1::Options1Click);
-    connect(About_, &QAction::triggered, this, &TForm1::aboutbox);
+    newGameAction_ = menu->addAction(QStringLiteral("New game"));
+    newGameAction_->setObjectName(QStringLiteral("Pokervariant1"));
+    optionsAction_ = menu->addAction(QStringLiteral("Options"));
+    optionsAction_->setObjectName(QStringLiteral("Options1"));
+    aboutAction_ = menu->addAction(QStringLiteral("About"));
+    aboutAction_->setObjectName(QStringLiteral("About"));
+    connect(newGameAction_, &QAction::triggered, this, &MainWindow::startNewGame);
+    connect(optionsAction_, &QAction::triggered, this, &MainWindow::toggleOptions);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showRules);
 }
 
-void TForm1::placeOnScreen() {
+void MainWindow::placeOnScreen() {
     // The table fills the client area below the menu bar.
     const QSize client(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
     resize(client);
@@ -81,33 +85,39 @@ void TForm1::placeOnScreen() {
                                         desktop->availableGeometry()));
 }
 
-void TForm1::runCommand(void (Game::*command)()) {
+void MainWindow::runCommand(void (Game::*command)()) {
     runGuarded(this, [this, command] { ((*game_).*command)(); });
 }
 
-void TForm1::newgame() {
-    runCommand(&Game::newgame);
+void MainWindow::deal() {
+    runCommand(&Game::deal);
 }
-void TForm1::playerstays() {
-    runCommand(&Game::playerstays);
+void MainWindow::check() {
+    runCommand(&Game::check);
 }
-void TForm1::playerbets() {
-    runCommand(&Game::playerbets);
+void MainWindow::raise() {
+    runCommand(&Game::raise);
 }
-void TForm1::playerpasses() {
-    runCommand(&Game::playerpasses);
-}
-
-void TForm1::NewGame1Click() {
-    runGuarded(this, [this] { game_->newGameCommand(Panel1_->moneyText().toStdString()); });
+void MainWindow::fold() {
+    runCommand(&Game::fold);
 }
 
-void TForm1::Options1Click() {
-    Panel1_->toggle();
+void MainWindow::startNewGame() {
+    // The random source is seeded afresh whatever the answer.
+    game_->reseedFromClock();
+    QMessageBox question(QMessageBox::Question, QStringLiteral("New game"),
+                         QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, this);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    runGuarded(this, [this] { game_->startNewGame(optionsPanel_->moneyText().toStdString()); });
 }
 
-void TForm1::aboutbox() {
-    aboutBox_->exec();
+void MainWindow::toggleOptions() {
+    optionsPanel_->toggle();
+}
+
+void MainWindow::showRules() {
+    rulesWindow_->exec();
 }
 
 } // namespace omaha

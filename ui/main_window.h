@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/simulating_opponents.h"
 #include "engine/game.h"
 #include "settings/settings_file.h"
 #include "ui/table_buttons.h"
@@ -13,45 +14,48 @@ class QAction;
 namespace omaha {
 
 class OptionsPanel;
-class TAboutBox;
+class RulesWindow;
 class TableSurface;
 class WindowTableView;
 
 // The main window: the Game menu over an 800 x 520 card table with the seats' texts, the pot,
 // the result and the four action buttons. It owns the game from start to end; building the
 // window deals the first hand, and an error while doing so leaves the constructor.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // `settings` is the game's settings file and `clock` gives the seconds that seed the random
-    // source; tests pass a file of their own and a fixed clock.
-    TForm1(SettingsFile settings, Game::Clock clock, QWidget* parent = nullptr);
-    ~TForm1() override;
+    // source; tests pass a file of their own, a fixed clock and, where they need a given line of
+    // play, opponents of their own (nullptr: the computer players' own judgement).
+    MainWindow(SettingsFile settings, Game::Clock clock, Opponents* opponents = nullptr,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
+    SettingsFile& settings() { return settings_; }
     TableView& view();
     // The table: the parent of every control placed in table pixels.
     TableSurface& table() { return *table_; }
     const TableLabels& labels() const { return labels_; }
     const TableButtons& buttons() const { return buttons_; }
-    TAboutBox& rules() { return *aboutBox_; }
-    OptionsPanel& options() { return *Panel1_; }
+    RulesWindow& rules() { return *rulesWindow_; }
+    OptionsPanel& options() { return *optionsPanel_; }
 
-    QAction* newGameCommand() const { return Pokervariant1_; }
-    QAction* optionsCommand() const { return Options1_; }
-    QAction* aboutCommand() const { return About_; }
+    QAction* newGameCommand() const { return newGameAction_; }
+    QAction* optionsCommand() const { return optionsAction_; }
+    QAction* aboutCommand() const { return aboutAction_; }
 
 public slots:
-    void aboutbox();      // shows the rules window until the player closes it
-    void NewGame1Click(); // asks, then starts a new game with the cash typed in the options
-    void Options1Click(); // shows or hides the options panel
+    void showRules();     // the About command: the rules window until the player closes it
+    void startNewGame();  // asks, then starts a new game with the cash typed in the options
+    void toggleOptions(); // the Options command: shows or hides the options panel
 
 private slots:
-    void newgame();      // Deal
-    void playerstays();  // Check / Call
-    void playerbets();   // Raise
-    void playerpasses(); // Fold
+    void deal();
+    void check(); // Check, or Call while a bet is pending
+    void raise();
+    void fold();
 
 private:
     void buildMenu();
@@ -59,14 +63,16 @@ private:
     // Runs a game command; an error it raises goes to an error box and play goes on.
     void runCommand(void (Game::*command)());
 
+    SettingsFile settings_;
+    SimulatingOpponents ownOpponents_;
     TableSurface* table_ = nullptr;
     TableLabels labels_;
     TableButtons buttons_;
-    TAboutBox* aboutBox_ = nullptr;
-    OptionsPanel* Panel1_ = nullptr;
-    QAction* Pokervariant1_ = nullptr;
-    QAction* Options1_ = nullptr;
-    QAction* About_ = nullptr;
+    RulesWindow* rulesWindow_ = nullptr;
+    OptionsPanel* optionsPanel_ = nullptr;
+    QAction* newGameAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
     // The game reaches the window through the view, so the view outlives it.
     std::unique_ptr<WindowTableView> view_;
     std::unique_ptr<Game> game_;

@@ -32,10 +32,6 @@ constexpr int kLongestAmount = 9;
 constexpr int kLowestBetLevel = 1;
 constexpr int kHighestBetLevel = 5;
 
-// The AI levels in the order of their items.
-constexpr std::array<std::int32_t, 4> kLevelValues = {AiLevel::Amateur, AiLevel::Expert, AiLevel::Master,
-                                                      AiLevel::Genius};
-
 // The betting level whose sizes the table holds: small bet 2 L and big bet 4 L. Sizes that
 // belong to no level, as an edited settings file may give, count as the lowest level.
 int betLevelOf(const TableState& table) {
@@ -46,9 +42,9 @@ int betLevelOf(const TableState& table) {
 }
 
 // The AI level item showing `complevel`, or -1 for a number that no item stands for.
-int levelItemOf(std::int32_t complevel) {
-    for (std::size_t item = 0; item < kLevelValues.size(); ++item)
-        if (kLevelValues[item] == complevel)
+int levelItemOf(AiLevel complevel) {
+    for (std::size_t item = 0; item < kAiLevels.size(); ++item)
+        if (kAiLevels[item] == complevel)
             return static_cast<int>(item);
     return -1;
 }
@@ -125,7 +121,7 @@ OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_
     buildBetPanel();
     buildCardBackPanel();
     auto* ok = addButton("dxButton3", QStringLiteral("Ok"), {168, 312, 73, 33}, this);
-    connect(ok, &QPushButton::clicked, this, &OptionsPanel::CloseClick);
+    connect(ok, &QPushButton::clicked, this, &OptionsPanel::hidePanel);
 
     hide();
 }
@@ -136,26 +132,26 @@ void OptionsPanel::buildCashPanel() {
     money_ = addEditField("money", {136, 16, 73, 21}, panel);
     money_->setText(QStringLiteral("1200"));
     auto* enterCash = addButton("dxButton1", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
-    connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterClick);
-    connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterClick);
+    connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterInitialCash);
+    connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterInitialCash);
 
     addLabel(QStringLiteral("Play until "), {40, 56}, panel);
     addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
     until_ = addEditField("until", {136, 64, 73, 21}, panel);
     until_->setText(QStringLiteral("1000"));
     auto* enterTarget = addButton("dxButton2", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
-    connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::unenterClick);
-    connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::unenterClick);
+    connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::enterTarget);
+    connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::enterTarget);
 }
 
 void OptionsPanel::buildLevelPanel() {
     QWidget* panel = sunkenPanel("Panel2", {24, 120, 121, 177}, this);
     addLabel(QStringLiteral("AI level"), {32, 16}, panel);
-    Levels_ = addRadioGroup("Levels",
-                            {QStringLiteral("Amateur"), QStringLiteral("Expert"),
-                             QStringLiteral("Master"), QStringLiteral("Genius")},
-                            panel);
-    connect(Levels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::LevelsClick);
+    aiLevels_ = addRadioGroup("Levels",
+                              {QStringLiteral("Amateur"), QStringLiteral("Expert"),
+                               QStringLiteral("Master"), QStringLiteral("Genius")},
+                              panel);
+    connect(aiLevels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseAiLevel);
 }
 
 void OptionsPanel::buildBetPanel() {
@@ -166,28 +162,28 @@ void OptionsPanel::buildBetPanel() {
 
     addLabel(QStringLiteral("Small bet:"), {24, 72}, panel);
     addLabel(QStringLiteral("$"), {89, 72}, panel);
-    Label3_ = addLabel(QStringLiteral("2"), {96, 72}, panel);
-    Label3_->setObjectName(QStringLiteral("Label3"));
+    smallBetLabel_ = addLabel(QStringLiteral("2"), {96, 72}, panel);
+    smallBetLabel_->setObjectName(QStringLiteral("Label3"));
 
     addLabel(QStringLiteral("Big bet:"), {24, 104}, panel);
     addLabel(QStringLiteral("$"), {80, 104}, panel);
-    Label4_ = addLabel(QStringLiteral("4"), {88, 104}, panel);
-    Label4_->setObjectName(QStringLiteral("Label4"));
+    bigBetLabel_ = addLabel(QStringLiteral("4"), {88, 104}, panel);
+    bigBetLabel_->setObjectName(QStringLiteral("Label4"));
 
-    UpDown1_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
-    UpDown1_->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1_->setGeometry(24, 136, 73, 17);
-    connect(UpDown1_, &OptionsUpDown::stepped, this, &OptionsPanel::betchange);
+    betLevel_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
+    betLevel_->setObjectName(QStringLiteral("UpDown1"));
+    betLevel_->setGeometry(24, 136, 73, 17);
+    connect(betLevel_, &OptionsUpDown::stepped, this, &OptionsPanel::changeBetLevel);
 }
 
 void OptionsPanel::buildCardBackPanel() {
     QWidget* panel = sunkenPanel("Panel5", {264, 120, 121, 177}, this);
     addLabel(QStringLiteral("Card back"), {24, 16}, panel);
-    cardbacks_ = addRadioGroup("cardbacks",
+    cardBacks_ = addRadioGroup("cardbacks",
                                {QStringLiteral("Denum"), QStringLiteral("Cloth"),
                                 QStringLiteral("Rock"), QStringLiteral("Leather")},
                                panel);
-    connect(cardbacks_, &OptionsRadioGroup::chosen, this, &OptionsPanel::cardbacksClick);
+    connect(cardBacks_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseCardBack);
 }
 
 void OptionsPanel::fillFromTable() {
@@ -195,10 +191,10 @@ void OptionsPanel::fillFromTable() {
     money_->setText(QString::number(table.initialcash));
     until_->setText(QString::number(table.untilcash));
     showBetSizes();
-    UpDown1_->setLevel(betLevelOf(table));
+    betLevel_->setLevel(betLevelOf(table));
     // The groups show the stored choices without reporting them as the player's.
-    cardbacks_->setItemIndex(table.cardback - kFirstCardBack);
-    Levels_->setItemIndex(levelItemOf(table.complevel));
+    cardBacks_->setItemIndex(table.cardback - kFirstCardBack);
+    aiLevels_->setItemIndex(levelItemOf(table.complevel));
 }
 
 QString OptionsPanel::moneyText() const {
@@ -215,40 +211,40 @@ void OptionsPanel::toggle() {
     }
 }
 
-void OptionsPanel::CloseClick() {
+void OptionsPanel::hidePanel() {
     hide();
 }
 
-void OptionsPanel::enterClick() {
+void OptionsPanel::enterInitialCash() {
     const std::string text = money_->text().toStdString();
     runGuarded(this, [this, &text] { game_.enterInitialCash(text); });
 }
 
-void OptionsPanel::unenterClick() {
+void OptionsPanel::enterTarget() {
     const std::string text = until_->text().toStdString();
     runGuarded(this, [this, &text] { game_.enterTarget(text); });
 }
 
-void OptionsPanel::betchange(int level) {
+void OptionsPanel::changeBetLevel(int level) {
     runGuarded(this, [this, level] { game_.changeBetLevel(level); });
     // The table holds the new sizes even when saving them failed.
     showBetSizes();
 }
 
-void OptionsPanel::cardbacksClick(int item) {
+void OptionsPanel::chooseCardBack(int item) {
     runGuarded(this, [this, item] { game_.chooseCardBack(item); });
 }
 
-void OptionsPanel::LevelsClick(int item) {
+void OptionsPanel::chooseAiLevel(int item) {
     runGuarded(this, [this, item] { game_.chooseLevel(item); });
 }
 
 void OptionsPanel::showBetSizes() {
     const TableState& table = game_.table();
-    Label3_->setText(QString::number(table.smallbet));
-    Label3_->adjustSize();
-    Label4_->setText(QString::number(table.bigbet));
-    Label4_->adjustSize();
+    smallBetLabel_->setText(QString::number(table.smallbet));
+    smallBetLabel_->adjustSize();
+    bigBetLabel_->setText(QString::number(table.bigbet));
+    bigBetLabel_->adjustSize();
 }
 
 void OptionsPanel::paintEvent(QPaintEvent*) {

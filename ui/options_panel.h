@@ -11,7 +11,7 @@ class Game;
 class OptionsRadioGroup;
 class OptionsUpDown;
 
-// The options panel `Panel1`, lying over the middle of the table: initial cash, target, betting
+// The options panel, lying over the middle of the table: initial cash, target, betting
 // limits, card back and AI level. Each control hands its change to the game at once, and the game
 // saves it; "Ok" only hides the panel, and hiding it undoes nothing. It is not modal: the table
 // stays in play while it is shown. Hidden until the Options command shows it.
@@ -34,14 +34,14 @@ public slots:
     // The Options command: shows the panel when hidden, hides it when shown.
     void toggle();
     // "Ok".
-    void CloseClick();
+    void hidePanel();
 
 private slots:
-    void enterClick();             // "Enter" beside the initial cash, or Return in its field
-    void unenterClick();           // "Enter" beside the target, or Return in its field
-    void betchange(int level);     // an arrow press of the betting limits, with the new level
-    void cardbacksClick(int item); // another card back chosen
-    void LevelsClick(int item);    // another AI level chosen
+    void enterInitialCash();        // "Enter" beside the initial cash, or Return in its field
+    void enterTarget();             // "Enter" beside the target, or Return in its field
+    void changeBetLevel(int level); // an arrow press of the betting limits, with the new level
+    void chooseCardBack(int item);  // another card back chosen
+    void chooseAiLevel(int item);   // another AI level chosen
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,17 +51,17 @@ private:
     void buildLevelPanel();
     void buildBetPanel();
     void buildCardBackPanel();
-    // Label3 and Label4 follow the bet sizes of the table.
+    // The small and big bet labels follow the bet sizes of the table.
     void showBetSizes();
 
     Game& game_;
     QLineEdit* money_ = nullptr;
     QLineEdit* until_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    QLabel* Label4_ = nullptr;
-    OptionsUpDown* UpDown1_ = nullptr;
-    OptionsRadioGroup* Levels_ = nullptr;
-    OptionsRadioGroup* cardbacks_ = nullptr;
+    QLabel* smallBetLabel_ = nullptr;
+    QLabel* bigBetLabel_ = nullptr;
+    OptionsUpDown* betLevel_ = nullptr;
+    OptionsRadioGroup* aiLevels_ = nullptr;
+    OptionsRadioGroup* cardBacks_ = nullptr;
 };
 
 } // namespace omaha

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/table_layout.h"
 #include "ui/card_artwork.h"
+#include "ui/table_layout.h"
 
 #include <memory>
 #include <QImage>

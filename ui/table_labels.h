@@ -20,9 +20,9 @@ struct SeatLabels {
 
 struct TableLabels {
     BySeat<SeatLabels> seats;
-    QLabel* potttt = nullptr;
-    QLabel* betsize = nullptr;
-    QLabel* theresult = nullptr;
+    QLabel* potCaption = nullptr;
+    QLabel* pot = nullptr;
+    QLabel* result = nullptr;
 };
 
 // Creates every label of the table as a child of `table`.

@@ -38,25 +38,51 @@ struct FanGeometry {
     Rect erase;
 };
 
+// Everything of one seat on the table: its three texts, with the object names they go by, and
+// its cards.
+struct SeatLayout {
+    const char* nameObject;
+    const char* caption;
+    Point nameAt;
+    const char* cashObject;
+    Point cashAt;
+    const char* statusObject;
+    Point statusAt;
+    FanGeometry fan;
+};
+
+namespace detail {
+// Indexed by seat code; index 0 is unused. The human sits at the lower left, Freak to Pinhead
+// along the top, Expert at the right and Robot at the bottom.
+// clang-format off
+inline constexpr std::array<SeatLayout, kSeatCount + 1> kSeatLayouts = {{
+    {},
+    {"Robot", "Robot:", {448, 368}, "lblrcash", {496, 368}, "robotstatus", {448, 384},
+     {{445, 405}, {15, 2}, {430, 405, 565, 510}}},
+    {"Expert", "Expert:", {616, 296}, "lblecash", {672, 296}, "expertstatus", {616, 312},
+     {{612, 335}, {15, 2}, {605, 335, 730, 440}}},
+    {"pinheadcash", "Pinhead:", {640, 48}, "lblpinhcash", {704, 48}, "pinheadstatus", {640, 64},
+     {{637, 85}, {15, 2}, {635, 85, 760, 190}}},
+    {"champcash", "Champ:", {496, 48}, "lblccash", {560, 48}, "champstatus", {496, 64},
+     {{492, 85}, {15, 2}, {490, 85, 615, 190}}},
+    {"mastercash", "Master:", {352, 48}, "lblmcash", {408, 48}, "masterstatus", {352, 64},
+     {{347, 85}, {15, 2}, {345, 85, 470, 190}}},
+    {"geekcash", "Geek:", {208, 48}, "lblgcash", {248, 48}, "geekstatus", {208, 64},
+     {{202, 85}, {15, 2}, {190, 85, 320, 190}}},
+    {"freakcash", "Freak:", {64, 48}, "lblfcash", {112, 48}, "freakstatus", {64, 64},
+     {{57, 85}, {15, 2}, {50, 85, 175, 190}}},
+    {"Label2", "You:", {88, 312}, "cash", {128, 312}, "playerstatus", {88, 328},
+     {{55, 351}, {35, 3}, {50, 340, 250, 460}}},
+}};
+// clang-format on
+} // namespace detail
+
+constexpr const SeatLayout& seatLayout(SeatCode seat) {
+    return detail::kSeatLayouts[static_cast<std::size_t>(seat)];
+}
+
 constexpr FanGeometry fanOf(SeatCode seat) {
-    switch (seat) {
-    case kHuman:
-        return {{55, 351}, {35, 3}, {50, 340, 250, 460}};
-    case kFreak:
-        return {{57, 85}, {15, 2}, {50, 85, 175, 190}};
-    case kGeek:
-        return {{202, 85}, {15, 2}, {190, 85, 320, 190}};
-    case kMaster:
-        return {{347, 85}, {15, 2}, {345, 85, 470, 190}};
-    case kChamp:
-        return {{492, 85}, {15, 2}, {490, 85, 615, 190}};
-    case kPinhead:
-        return {{637, 85}, {15, 2}, {635, 85, 760, 190}};
-    case kExpert:
-        return {{612, 335}, {15, 2}, {605, 335, 730, 440}};
-    default:
-        return {{445, 405}, {15, 2}, {430, 405, 565, 510}}; // Robot
-    }
+    return seatLayout(seat).fan;
 }
 
 inline constexpr std::array<Point, kBoardCards> kBoardPositions = {

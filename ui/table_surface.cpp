@@ -72,7 +72,6 @@ void TableSurface::redraw(const QRegion& area) {
         beep_();
     if (table_ == nullptr)
         return;
-    table_->hidecards = computeHidecards(*table_);
     canvas_->paintcards(cardsToPaint(*table_), onTable);
 }
 

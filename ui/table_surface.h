@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/table_layout.h"
 #include "core/table_state.h"
+#include "ui/table_layout.h"
 
 #include <functional>
 #include <memory>
@@ -26,7 +26,7 @@ public:
     ~TableSurface() override;
 
     // The state that a repaint draws the cards of; a repaint before this shows the bare table.
-    void setTable(TableState* table) { table_ = table; }
+    void setTable(const TableState* table) { table_ = table; }
 
     // The cards the table makes visible, drawn over what is there, with `hidecards` as set.
     void paintcards(const TableState& table);
@@ -52,7 +52,7 @@ private:
     // A fresh picture when the window has moved to a screen of another pixel density.
     void matchDevicePixelRatio();
 
-    TableState* table_ = nullptr;
+    const TableState* table_ = nullptr;
     std::unique_ptr<TableCanvas> canvas_;
     // What the game has drawn since the last paint: shown as it stands, not redrawn.
     QRegion drawnByGame_;

@@ -1,6 +1,7 @@
 #include "ui/window_view.h"
 
 #include "ui/gradient_button.h"
+#include "ui/table_layout.h"
 #include "ui/table_surface.h"
 
 #include <QLabel>
@@ -43,11 +44,11 @@ void WindowTableView::showCash(SeatCode seat, std::int32_t cash) {
 }
 
 void WindowTableView::showPot(std::int32_t pot) {
-    setLabelText(labels_.betsize, std::to_string(pot));
+    setLabelText(labels_.pot, std::to_string(pot));
 }
 
 void WindowTableView::showResult(std::string_view text) {
-    setLabelText(labels_.theresult, text);
+    setLabelText(labels_.result, text);
 }
 
 void WindowTableView::enableButton(TableButton button, bool enabled) {
@@ -58,24 +59,22 @@ void WindowTableView::setStayCaption(std::string_view caption) {
     buttons_[TableButton::Stay]->setText(fromView(caption));
 }
 
-void WindowTableView::paintcards(const TableState& table) {
+void WindowTableView::showCards(const TableState& table) {
     surface_.paintcards(table);
 }
 
-void WindowTableView::erasearea(Rect area) {
-    surface_.erasearea(area);
+void WindowTableView::wipeSeatCards(SeatCode seat) {
+    surface_.erasearea(fanOf(seat).erase);
+}
+
+void WindowTableView::wipeBoard() {
+    surface_.erasearea(kBoardArea);
 }
 
 void WindowTableView::showMessage(std::string_view text, std::string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, fromView(caption), fromView(text), QMessageBox::Ok,
                     window_);
     box.exec();
-}
-
-bool WindowTableView::askYesNo(std::string_view text, std::string_view caption) {
-    QMessageBox box(QMessageBox::Question, fromView(caption), fromView(text),
-                    QMessageBox::Yes | QMessageBox::No, window_);
-    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace omaha

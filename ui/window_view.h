@@ -27,10 +27,10 @@ public:
     void showResult(std::string_view text) override;
     void enableButton(TableButton button, bool enabled) override;
     void setStayCaption(std::string_view caption) override;
-    void paintcards(const TableState& table) override;
-    void erasearea(Rect area) override;
+    void showCards(const TableState& table) override;
+    void wipeSeatCards(SeatCode seat) override;
+    void wipeBoard() override;
     void showMessage(std::string_view text, std::string_view caption) override;
-    bool askYesNo(std::string_view text, std::string_view caption) override;
 
 private:
     // A label's new text, sized to fit; the table under the old and new extent is painted again.

@@ -37,7 +37,7 @@ private slots:
     // seventeen lines, each whole inside the panel, shown modally by the About command until "Ok".
     void windowAsDesigned() {
         Window window;
-        TForm1& form = window.form;
+        MainWindow& form = window.form;
         const QList<QAction*> menus = form.menuBar()->actions();
         QCOMPARE(menus.size(), 1);
         QCOMPARE(menus[0]->text(), QStringLiteral("Game"));
@@ -84,7 +84,7 @@ private slots:
             QCOMPARE(button->geometry(), QRect(32 + 56 * i, 472, 57, 25));
         }
 
-        const TAboutBox& box = form.rules();
+        const RulesWindow& box = form.rules();
         // Two gaps split the lines into the play of a hand, the bet sizes and the words used.
         const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 19, 20, 13, 14, 15, 16};
         const int tops[] = {16,  32,  48,  64,  80,  96,  112, 128, 144,
@@ -116,7 +116,7 @@ private slots:
     // the window starts leaves the constructor.
     void errorsAreReported() {
         Window window;
-        TForm1& form = window.form;
+        MainWindow& form = window.form;
         const QString settings = window.folder.settings();
         QVERIFY(QFile::remove(settings));
         QVERIFY(QDir().mkdir(settings)); // a folder in the file's place cannot be written
@@ -134,7 +134,7 @@ private slots:
         const std::string unwritable =
             window.folder.path(QStringLiteral("baize.bmp/vellum.ini")).toStdString();
         QVERIFY_THROWS_EXCEPTION(std::exception,
-                                 TForm1(SettingsFile(unwritable), Window::fixedClock));
+                                 MainWindow(SettingsFile(unwritable), Window::fixedClock));
     }
 
     // The error box keeps the error's message as its text and puts the system's reason in its

@@ -3,7 +3,7 @@
 namespace omaha::test {
 namespace {
 
-QRadioButton* radio(TForm1& form, const char* group, int item) {
+QRadioButton* radio(MainWindow& form, const char* group, int item) {
     return find<OptionsRadioGroup>(form.options(), group)->item(item);
 }
 
@@ -129,7 +129,7 @@ private slots:
     // Another card back shows on the table at once; each choice is saved, and "Ok" only hides.
     void choicesAreTakenAndSaved() {
         Options options;
-        TForm1& form = options.form;
+        MainWindow& form = options.form;
         const auto showsSizes = [&](std::int32_t small, std::int32_t big) {
             return form.game().table().smallbet == small && form.game().table().bigbet == big &&
                    find(form.options(), "Label3")->text() == QString::number(small) &&
@@ -153,7 +153,7 @@ private slots:
                  CardArtwork::shared(1.0)->image(54).copy(2, 2, 67, 92));
         click(radio(form, "Levels", 3));
         QCOMPARE(form.game().table().complevel, AiLevel::Genius);
-        QCOMPARE(options.stored("Levels", "comp"), AiLevel::Genius);
+        QCOMPARE(options.stored("Levels", "comp"), levelValue(AiLevel::Genius));
 
         click(find<QAbstractButton>(form.options(), "dxButton3"));
         QVERIFY(form.options().isHidden());
@@ -163,9 +163,9 @@ private slots:
     // A window started from stored choices shows them; showing them writes nothing.
     void fillingShowsTheStoredChoicesAndWritesNothing() {
         Window first;
-        first.form.game().settings().writeInt("Card", "back", 55);
-        first.form.game().settings().writeInt("Levels", "comp", 25);
-        TForm1 form(SettingsFile(first.folder.settings().toStdString()), Window::fixedClock);
+        first.form.settings().writeInts({{"Card", "back", 55}});
+        first.form.settings().writeInts({{"Levels", "comp", 25}});
+        MainWindow form(SettingsFile(first.folder.settings().toStdString()), Window::fixedClock);
         const QByteArray before = contents(first.folder.settings());
         form.options().fillFromTable();
         QCOMPARE(contents(first.folder.settings()), before);

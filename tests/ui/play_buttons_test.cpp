@@ -10,7 +10,7 @@ class PlayButtonsTest : public QObject {
 private slots:
     void handPlayedWithTheTablesButtons() {
         Window play;
-        TForm1& form = play.form;
+        MainWindow& form = play.form;
         QCOMPARE(play.label("expertstatus"), QStringLiteral("small blind"));
         QCOMPARE(form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
 
@@ -47,7 +47,7 @@ private slots:
     // the hand is over, never to Fold: Space goes on calling and dealing, and never folds.
     void focusNeverFallsOnFold() {
         Window play;
-        TForm1& form = play.form;
+        MainWindow& form = play.form;
         const auto focused = [&form](TableButton which) {
             return form.focusWidget() == form.buttons()[which];
         };
@@ -68,7 +68,7 @@ private slots:
         // Dealing disables Deal before any other button is back; Check/Call takes the focus.
         space();
         QVERIFY(focused(TableButton::Stay));
-        QCOMPARE(form.game().table().street, kPreflop);
+        QCOMPARE(form.game().table().street, Street::Preflop);
 
         // With neither to take it, the focus waits for the first of them to come back.
         form.buttons()[TableButton::Raise]->setFocus();
@@ -83,7 +83,7 @@ private slots:
     // the cash typed in the panel.
     void gameMenu() {
         Window play;
-        TForm1& form = play.form;
+        MainWindow& form = play.form;
         QVERIFY(!form.options().isVisible());
         form.optionsCommand()->trigger();
         QVERIFY(form.options().isVisible());

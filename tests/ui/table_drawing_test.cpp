@@ -26,7 +26,7 @@ struct Scene {
     int beeps = 0;
     QImage baize; // null without the bitmap
 
-    explicit Scene(std::int32_t street, WorkingFolder::Baize bitmap = WorkingFolder::Baize::Present)
+    explicit Scene(Street street, WorkingFolder::Baize bitmap = WorkingFolder::Baize::Present)
         : folder(bitmap) {
         if (bitmap == WorkingFolder::Baize::Present)
             baize = QImage(QStringLiteral(OMAHA_BAIZE_FILE)).convertToFormat(QImage::Format_RGB32);
@@ -54,7 +54,7 @@ struct Scene {
 
     // The game draws the cards, as it does after every change, and the window shows them.
     void gamePaints() {
-        table.hidecards = computeHidecards(table);
+        table.hidecards = hidesLastHand(table);
         surface.paintcards(table);
         QCoreApplication::processEvents();
     }
@@ -132,9 +132,9 @@ struct Scene {
 };
 
 // Computer seats that call every bet and never raise.
-struct CallingOpponents : ScriptedOpponents {
-    bool calls(const TableState&, SeatCode) override { return true; }
-    std::int32_t raises(const TableState&, SeatCode) override { return 0; }
+struct CallingOpponents : Opponents {
+    bool callsBet(TableState&, SeatCode) override { return true; }
+    std::int32_t raiseInTurn(TableState&, SeatCode) override { return 0; }
 };
 
 class TableDrawingTest : public QObject {
@@ -166,16 +166,19 @@ private slots:
     // community card is drawn; with two left, both hands and the board are shown.
     void cardsShownByStreet() {
         // Street, opponents left after the human's fold (0: no fold), community cards, faces.
-        const std::tuple<std::int32_t, int, int, bool> cases[] = {
-            {Street::Preflop, 0, 0, false}, {Street::Flop, 0, 3, false},     {Street::Turn, 0, 4, false},
-            {Street::River, 0, 5, false},   {Street::Showdown, 0, 5, true},  {Street::Turn, 1, 4, false},
-            {Street::River, 1, 0, false},   {Street::Showdown, 1, 0, false}, {Street::Showdown, 2, 5, true}};
+        const std::tuple<Street, int, int, bool> cases[] = {
+            {Street::Preflop, 0, 0, false}, {Street::Flop, 0, 3, false},
+            {Street::Turn, 0, 4, false},    {Street::River, 0, 5, false},
+            {Street::Showdown, 0, 5, true}, {Street::Turn, 1, 4, false},
+            {Street::River, 1, 0, false},   {Street::Showdown, 1, 0, false},
+            {Street::Showdown, 2, 5, true}};
         for (const auto& [street, left, boardCards, faces] : cases) {
             Scene scene(street);
             if (left > 0)
                 scene.foldAllBut(left);
             scene.windowRepaints();
-            const QString where = QStringLiteral("street %1, %2 left").arg(street).arg(left);
+            const QString where =
+                QStringLiteral("street %1, %2 left").arg(streetNumber(street)).arg(left);
             for (std::size_t i = 0; i < kTableOrder.size(); ++i) {
                 const SeatCode seat = kTableOrder[i];
                 QVERIFY2(left == 0 || i + left >= kTableOrder.size()
@@ -215,10 +218,10 @@ private slots:
     // as the player sees it: at once, after the next deal, and after the window system has
     // repainted half of its fan from the table's state.
     void seatWithoutChipsShowsNoCardsInTheWindow() {
-        Window play;
-        TForm1& form = play.form;
+        // Just the chips to call the big blind.
         CallingOpponents callers;
-        form.game().scriptOpponents(&callers);
+        Window play("[Cash]\npinhead=2\n", &callers);
+        MainWindow& form = play.form;
         TableCanvas bare(1.0);
         QVERIFY(bare.painttable(tableRect()));
         const QRect fan = toQRect(fanOf(kPinhead).erase);
@@ -227,8 +230,6 @@ private slots:
                    bare.image().copy(fan);
         };
         QVERIFY(!fanIsBare());
-        // Just the chips to call the big blind.
-        form.game().table().seats[kPinhead].cash = form.game().table().smallbet;
         play.press(TableButton::Stay);
         QCOMPARE(form.game().table().seats[kPinhead].cash, 0);
         QVERIFY(fanIsBare());

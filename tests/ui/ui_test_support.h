@@ -1,8 +1,8 @@
 #pragma once
 
 // Everything the UI tests use, so that each test file includes only this header.
+#include "engine/visible_cards.h"
 #include "settings/settings_file.h"
-#include "ui/about_box.h"
 #include "ui/bevel_panel.h"
 #include "ui/card_artwork.h"
 #include "ui/gradient_button.h"
@@ -11,7 +11,9 @@
 #include "ui/options_panel.h"
 #include "ui/options_radio_group.h"
 #include "ui/options_up_down.h"
+#include "ui/rules_window.h"
 #include "ui/table_canvas.h"
+#include "ui/table_layout.h"
 #include "ui/table_surface.h"
 
 #include <functional>
@@ -90,15 +92,32 @@ struct WorkingFolder {
 
 // A main window on screen, playing from a settings file of its own in a working folder with the
 // bitmap, its random source seeded from a clock that always reads the same second.
+// `saved` is what the settings file holds at start, and `opponents` decide for the computer
+// players when given.
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
-    Window() { showAndWait(form); }
+    explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr)
+        : owned(open(saved, opponents)), form(*owned) {
+        showAndWait(form);
+    }
     QString label(const char* name) { return find(form.table(), name)->text(); }
     void press(TableButton which) { click(form.buttons()[which]); }
     bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 
     WorkingFolder folder;
-    TForm1 form{SettingsFile(folder.settings().toStdString()), fixedClock};
+    std::unique_ptr<MainWindow> owned;
+    MainWindow& form;
+
+private:
+    std::unique_ptr<MainWindow> open(std::string_view saved, Opponents* opponents) {
+        if (!saved.empty()) {
+            QFile file(folder.settings());
+            file.open(QIODevice::WriteOnly);
+            file.write(saved.data(), static_cast<qint64>(saved.size()));
+        }
+        return std::make_unique<MainWindow>(SettingsFile(folder.settings().toStdString()),
+                                            fixedClock, opponents);
+    }
 };
 
 } // namespace omaha::test

@@ -1,4 +1,4 @@
-#include "ui/about_box.h"
+#include "ui/rules_window.h"
 
 #include "ui/bevel_panel.h"
 #include "ui/fonts.h"
@@ -18,7 +18,7 @@ struct RuleLine {
 
 // The lines fall into three blocks, a hand's course, the bet sizes and four terms, with wider
 // gaps between the blocks. Lines 8 and 11 end in a blank.
-constexpr std::array<RuleLine, TAboutBox::kLineCount> kRuleLines = {{
+constexpr std::array<RuleLine, RulesWindow::kLineCount> kRuleLines = {{
     {"Label2", 16, "First, each player is dealt four cards face down,"},
     {"Label3", 32, "followed by the first round of betting."},
     {"Label4", 48, "Three community cards are then dealt face up,"},
@@ -48,7 +48,7 @@ constexpr QSize kClientSize(321, 514);
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent)
+RulesWindow::RulesWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -80,11 +80,11 @@ TAboutBox::TAboutBox(QWidget* parent)
         lines_[i] = label;
     }
 
-    dxButton1_ = new GradientButton(QStringLiteral("Ok"), this);
-    dxButton1_->setObjectName(QStringLiteral("dxButton1"));
-    dxButton1_->setGeometry(120, 472, 81, 25);
-    dxButton1_->setDefault(true);
-    connect(dxButton1_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new GradientButton(QStringLiteral("Ok"), this);
+    okButton_->setObjectName(QStringLiteral("dxButton1"));
+    okButton_->setGeometry(120, 472, 81, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 } // namespace omaha
