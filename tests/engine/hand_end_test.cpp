@@ -42,22 +42,6 @@ TEST_F(HandEndTest, TiedPotIsSplitAndTheOddChipIsLost) {
     EXPECT_EQ(buttons(), "D---");
 }
 
-TEST_F(HandEndTest, ThreeWayTieSharesAHundredAsThirtyThreeEach) {
-    t.board = board("Tc Jd Qh 2s 3c");
-    t.seats[kHuman].hole = hole("8h 8s 6c 6d");
-    t.seats[kFreak].hole = hole("Ah Kd 4c 5d");
-    t.seats[kChamp].hole = hole("Ad Kh 4d 5h");
-    t.seats[kRobot].hole = hole("As Ks 4h 5s");
-    t.pot = 100;
-    onlyInHand({kHuman, kFreak, kChamp, kRobot});
-    checkTheRiver();
-    EXPECT_EQ(view.result(), "Freak , Champ , Robot win");
-    for (SeatCode seat : {kFreak, kChamp, kRobot}) {
-        EXPECT_EQ(t.seats[seat].cash, 1233);
-        EXPECT_EQ(view.status(seat), "Straight Ace High");
-    }
-}
-
 TEST_F(HandEndTest, SeatWithNoCashLeftTakesNoPart) {
     t.seats[kFreak].cash = 0;
     onlyInHand({kHuman, kFreak, kGeek, kMaster});
