@@ -22,24 +22,18 @@ std::int32_t standardDraw(std::mt19937& standard) {
 // Each path this machine can run; a test below holds the list to what the processor reports.
 using EveryPath = ::testing::TestWithParam<TwistPath>;
 
-// Ten million draws, thousands of blocks, from the standard's own default seed.
-TEST_P(EveryPath, DrawsAreTheStandardTwistersShiftedRightByOne) {
+// Ten million draws, thousands of blocks, from the standard's own default seed. Then, each time
+// seeded afresh part-way through a block, with the smallest, the largest and an arbitrary seed:
+// takes that end just before, on and just after the end of a block of 624, and long ones over
+// several blocks, each followed by a single draw that moves where the next take starts.
+TEST_P(EveryPath, DrawsTakesAndReseedingFollowTheStandardTwisterShiftedRightByOne) {
     Random31 random(5489, GetParam());
     std::mt19937 standard;
     int agreeing = 0; // a plain count: an assertion per draw would take most of the time
     while (agreeing < 10'000'000 && random() == standardDraw(standard))
         ++agreeing;
     EXPECT_EQ(agreeing, 10'000'000);
-}
-
-// Takes that end just before, on and just after the end of a block of 624, and long ones over
-// several blocks. A single draw after each moves where the next take starts in its block, and
-// each round ends at another place, where the source is seeded afresh: with an arbitrary seed, the
-// smallest, the largest and another.
-TEST_P(EveryPath, TakesSingleDrawsAndReseedingKeepTheSequenceAcrossBlocks) {
-    Random31 random(1, GetParam());
-    std::mt19937 standard(1);
-    for (const std::uint32_t seed : {20240601u, 0u, 4294967295u, 2654435769u}) {
+    for (const std::uint32_t seed : {0u, 4294967295u, 2654435769u}) {
         random.seed(seed);
         standard.seed(seed);
         for (const std::size_t take : {1, 3, 623, 624, 625, 0, 2, 5000, 1247, 1248, 1249, 17}) {

@@ -20,10 +20,8 @@ std::array<Card, N> cards(std::string_view written) {
     for (std::size_t k = 0; k < N; ++k) {
         const std::size_t rank = std::string_view("23456789TJQKA").find(written.at(3 * k));
         const std::size_t suit = std::string_view("cdhs").find(written.at(3 * k + 1));
-        if (written.size() != 3 * N - 1 || rank == std::string_view::npos ||
-            suit == std::string_view::npos)
-            throw std::invalid_argument("not " + std::to_string(N) +
-                                        " cards: " + std::string(written));
+        if (written.size() != 3 * N - 1 || rank > 12 || suit > 3)
+            throw std::invalid_argument("not a hand or board: " + std::string(written));
         result[k] = Card{static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank)};
     }
     return result;

@@ -23,15 +23,22 @@ using testing::PrintToString;
 TEST(Rankfive, AgreesWithTheRulesOnEveryRankSequence) {
     for (int n = 0; n < 13 * 13 * 13 * 13 * 13; ++n) {
         FiveCards oneSuit{}, mixed{};
-        int rest = n;
-        for (std::size_t i = 0; i < 5; ++i) {
+        for (int i = 0, rest = n; i < 5; ++i, rest /= 13) {
             oneSuit[i] = Card{2, rest % 13};
-            mixed[i] = Card{static_cast<std::int32_t>(i % 2), rest % 13};
-            rest /= 13;
+            mixed[i] = Card{i % 2, rest % 13};
         }
         ASSERT_EQ(rankfive(oneSuit), reference::rankFive(oneSuit)) << PrintToString(oneSuit);
         ASSERT_EQ(rankfive(mixed), reference::rankFive(mixed)) << PrintToString(mixed);
     }
+}
+
+// Among one player's own hands a pair of twos with high kickers is chosen over a pair of threes,
+// but at the showdown the threes win: there no kicker crosses a category.
+TEST(HandRank, KickersCrossCategoriesInTheSelectionButNotAtTheShowdown) {
+    const HandRank twos = rankfive(test::board("2c 2d Ah Ks Qc"));
+    const HandRank threes = rankfive(test::board("3c 3d 6h 4s 2c"));
+    EXPECT_GT(twos.selectionScore(), threes.selectionScore());
+    EXPECT_LT(twos.showdownValue(), threes.showdownValue());
 }
 
 TEST(Handname, NinetyFiveCategoriesNamedAfterTheirClass) {

@@ -28,7 +28,7 @@ inline HandRank rankFive(const FiveCards& cards) {
     for (int r = 0; r < 13; ++r)
         if (count[r] > 0)
             groups[found++] = {count[r], r};
-    std::sort(groups.begin(), groups.begin() + found, std::greater<>());
+    std::ranges::sort(groups, std::greater<>());
     const auto [size0, rank0] = groups[0];
     const auto [size1, rank1] = groups[1];
     const int rank2 = groups[2].second;

