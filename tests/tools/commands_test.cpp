@@ -92,8 +92,8 @@ TEST(EvalCommand, LostOutputOrUnreadableInputEndsTheRunWithStatusThree) {
 }
 
 // What is wrong with a command line is named before the usage. Whatever the settings file may
-// hold as an integer goes into it as given; what the game then plays with it is pinned by the
-// golden games.
+// hold as an integer goes into it as given, and a game may end before its first deal; what the
+// game then plays is pinned by the golden games.
 TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
     const std::pair<std::vector<std::string_view>, std::string> cases[] = {
         {{"--seed", "4294967296"}, "--seed needs a number from 0 to 4294967295, not '4294967296'"},
@@ -111,10 +111,12 @@ TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
         EXPECT_EQ(out.str(), "");
         EXPECT_TRUE(err.str().starts_with("omaha-sim play: " + problem + "\nusage: ")) << err.str();
     }
-    const std::vector<std::string_view> settings = {"--cash", "0x1F", "--until", "-99999999999"};
-    const ParsedPlayOptions parsed = parsePlayOptions(settings);
-    EXPECT_EQ(std::tuple(parsed.problem, parsed.options.cash, parsed.options.until),
-              std::tuple("", "0x1F", "-99999999999"));
+    const std::vector<std::string_view> given = {"--cash",       "0x1F",    "--until",
+                                                 "-99999999999", "--hands", "0"};
+    const ParsedPlayOptions parsed = parsePlayOptions(given);
+    EXPECT_EQ(
+        std::tuple(parsed.problem, parsed.options.cash, parsed.options.until, parsed.options.hands),
+        std::tuple("", "0x1F", "-99999999999", 0));
 }
 
 // The built omaha-sim run as a player would run it, for what only a whole process shows: its
