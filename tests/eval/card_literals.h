@@ -13,22 +13,17 @@
 // Cards written as in the game's notation, "Ah Td 2c", so that test hands read like hands.
 namespace omaha::test {
 
-inline Card card(std::string_view written) {
-    const std::size_t rank = std::string_view("23456789TJQKA").find(written.at(0));
-    const std::size_t suit = std::string_view("cdhs").find(written.at(1));
-    if (written.size() != 2 || rank == std::string_view::npos || suit == std::string_view::npos)
-        throw std::invalid_argument("not a card: " + std::string(written));
-    return Card{static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank)};
-}
-
 // Exactly N cards separated by single blanks.
 template <std::size_t N>
 std::array<Card, N> cards(std::string_view written) {
-    if (written.size() != 3 * N - 1)
-        throw std::invalid_argument("not " + std::to_string(N) + " cards: " + std::string(written));
     std::array<Card, N> result{};
-    for (std::size_t k = 0; k < N; ++k)
-        result[k] = card(written.substr(3 * k, 2));
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::size_t rank = std::string_view("23456789TJQKA").find(written.at(3 * k));
+        const std::size_t suit = std::string_view("cdhs").find(written.at(3 * k + 1));
+        if (written.size() != 3 * N - 1 || rank > 12 || suit > 3)
+            throw std::invalid_argument("not a hand or board: " + std::string(written));
+        result[k] = Card{static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank)};
+    }
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eval/best_five.h"
 #include "eval/hand_rank.h"
 
 #include <algorithm>
@@ -13,14 +14,14 @@ namespace omaha::reference {
 
 inline HandRank rankFive(const FiveCards& cards) {
     std::array<int, 13> count{};
-    std::array<int, 5> ranks{};
+    int sum = 0, highest = 0;
     bool oneSuit = true;
-    for (std::size_t i = 0; i < 5; ++i) {
-        ++count[cards[i].rank];
-        ranks[i] = cards[i].rank;
-        oneSuit = oneSuit && cards[i].suit == cards[0].suit;
+    for (const Card& card : cards) {
+        ++count[card.rank];
+        sum += card.rank;
+        highest = std::max(highest, card.rank);
+        oneSuit = oneSuit && card.suit == cards[0].suit;
     }
-    std::ranges::sort(ranks, std::greater<>());
     // The groups of equal rank as (size, rank): the biggest first, the higher first among equals.
     std::array<std::pair<int, int>, 5> groups{};
     std::size_t found = 0;
@@ -44,7 +45,7 @@ inline HandRank rankFive(const FiveCards& cards) {
     if (straight >= 0 && oneSuit)
         return {1000, 0};
     if (oneSuit)
-        return {450 + ranks[0], 90 + ranks[1] + ranks[2] + ranks[3] + ranks[4]};
+        return {450 + highest, 90 + sum - highest};
     if (straight >= 0)
         return {400 + straight, 0};
     if (size0 >= 4)
@@ -56,30 +57,24 @@ inline HandRank rankFive(const FiveCards& cards) {
         return {200 + rank0, 5 * rank1 + rank2};
     if (size0 == 2)
         return {100 + rank0, 5 * rank1 + 3 * rank2 + groups[3].second};
-    return {ranks[0], 5 * ranks[1] + ranks[2]};
+    return {rank0, 5 * rank1 + rank2}; // five groups of one, highest first
 }
 
-// Every combination in the game's own search order; on an equal selection score the earlier stays.
-inline HandRank bestPair(Card p1, Card p2, const Board& board) {
+// The best of the combinations of two private cards, those of the first `pairs` pairs, with three
+// community cards, in the game's own search order: on an equal selection score the earlier stays.
+inline BestFive bestOf(const Hole& hole, const Board& board, std::size_t pairs) {
+    constexpr std::size_t kPairs[6][2] = {{0, 1}, {1, 2}, {2, 3}, {0, 2}, {0, 3}, {1, 3}};
     constexpr std::size_t kTriples[10][3] = {{0, 1, 2}, {1, 2, 3}, {2, 3, 4}, {0, 2, 3}, {0, 3, 4},
                                              {0, 1, 3}, {0, 1, 4}, {1, 2, 4}, {1, 3, 4}, {0, 2, 4}};
-    HandRank best = rankFive({p1, p2, board[0], board[1], board[2]});
-    for (const auto& t : kTriples) {
-        const HandRank rank = rankFive({p1, p2, board[t[0]], board[t[1]], board[t[2]]});
-        if (rank.selectionScore() > best.selectionScore())
-            best = rank;
-    }
-    return best;
-}
-
-inline HandRank bestHand(const Hole& hole, const Board& board) {
-    constexpr std::size_t kPairs[6][2] = {{0, 1}, {1, 2}, {2, 3}, {0, 2}, {0, 3}, {1, 3}};
-    HandRank best = bestPair(hole[0], hole[1], board);
-    for (const auto& p : kPairs) {
-        const HandRank rank = bestPair(hole[p[0]], hole[p[1]], board);
-        if (rank.selectionScore() > best.selectionScore())
-            best = rank;
-    }
+    BestFive best{{-1, 0}, {}, {}}; // below every hand
+    for (std::size_t p = 0; p < pairs; ++p)
+        for (const auto& t : kTriples) {
+            const std::array<Card, 2> own = {hole[kPairs[p][0]], hole[kPairs[p][1]]};
+            const std::array<Card, 3> shared = {board[t[0]], board[t[1]], board[t[2]]};
+            const HandRank rank = rankFive({own[0], own[1], shared[0], shared[1], shared[2]});
+            if (rank.selectionScore() > best.rank.selectionScore())
+                best = {rank, own, shared};
+        }
     return best;
 }
 

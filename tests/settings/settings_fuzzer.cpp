@@ -9,8 +9,6 @@
 #include "simpleini_reference.h"
 #include "tests/temp_folder.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <strings.h>
 #include <utility>
 
 namespace {
@@ -35,10 +34,9 @@ void require(bool condition) {
         std::abort();
 }
 
-bool sameName(const Name& a, const Name& b) {
-    const auto lower = [](unsigned char c) { return std::tolower(c); };
-    return std::ranges::equal(a.first, b.first, {}, lower, lower) &&
-           std::ranges::equal(a.second, b.second, {}, lower, lower);
+bool sameName(const Name& a, const Name& b) { // the names above end in '\0'
+    return ::strcasecmp(a.first.data(), b.first.data()) == 0 &&
+           ::strcasecmp(a.second.data(), b.second.data()) == 0;
 }
 
 std::optional<std::int32_t> readFrom(const omaha::IniDocument& document, const Name& name) {
