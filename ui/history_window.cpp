@@ -73,14 +73,14 @@ void HistoryWindow::placeBesideParent() {
     const QWidget* table = parentWidget();
     if (table == nullptr)
         return;
+    // Both windows' frames side by side, their tops level.
     const QRect frame = table->frameGeometry();
-    QRect place(frame.right() + kGap, frame.top(), kWidth, table->height());
+    QPoint place(frame.right() + kGap, frame.top());
     // Kept on the table's screen, over the table's edge when there is no room beside it.
-    if (const QScreen* screen = table->screen()) {
-        const QRect room = screen->availableGeometry();
-        place.moveRight(std::min(place.right(), room.right()));
-    }
-    setGeometry(place);
+    if (const QScreen* screen = table->screen())
+        place.setX(std::min(place.x(), screen->availableGeometry().right() - kWidth));
+    resize(kWidth, table->height());
+    move(place);
 }
 
 } // namespace omaha
