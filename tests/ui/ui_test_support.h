@@ -35,13 +35,13 @@ inline std::vector<std::function<std::unique_ptr<QObject>()>>& suites() {
     [[maybe_unused]] static const bool registered##Class =                                         \
         (::omaha::test::suites().push_back([] { return std::make_unique<Class>(); }), true)
 
-// Shows a top-level widget on the offscreen screen and waits until it is exposed and active,
-// so that it takes the keys.
+// Shows a top-level widget on the offscreen screen, waits until it is exposed and makes it the
+// active window, the one that takes the keys: the offscreen screen activates no window itself.
 inline void showAndWait(QWidget& widget) {
     widget.show();
-    widget.activateWindow();
-    if (!QTest::qWaitForWindowActive(&widget))
-        qWarning("window not active");
+    if (!QTest::qWaitForWindowExposed(&widget))
+        qWarning("window not exposed");
+    QApplication::setActiveWindow(&widget);
 }
 
 // Runs `action` once the next modal window is up, for answering message boxes and dialogs;
