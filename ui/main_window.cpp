@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
+#include "ui/history_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
 #include "ui/table_surface.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     connect(buttons_[TableButton::Fold], &QPushButton::clicked, this, &MainWindow::fold);
 
     rulesWindow_ = new RulesWindow(this);
+    historyWindow_ = new HistoryWindow(history_, this);
     placeOnScreen();
 
     view_ = std::make_unique<WindowTableView>(this, *table_, labels_, buttons_);
@@ -52,6 +54,8 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
                                    std::move(clock));
     table_->setTable(&game_->table());
     optionsPanel_ = new OptionsPanel(*game_, table_);
+    // Before start-up, so that the history holds the first hand too.
+    game_->observeHands(history_);
     game_->startup();
     optionsPanel_->fillFromTable();
 }
@@ -63,17 +67,34 @@ TableView& MainWindow::view() {
 }
 
 void MainWindow::buildMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Game"));
-    menu->setObjectName(QStringLiteral("Game"));
-    newGameAction_ = menu->addAction(QStringLiteral("New game"));
-    newGameAction_->setObjectName(QStringLiteral("Pokervariant1"));
-    optionsAction_ = menu->addAction(QStringLiteral("Options"));
-    optionsAction_->setObjectName(QStringLiteral("Options1"));
-    aboutAction_ = menu->addAction(QStringLiteral("About"));
-    aboutAction_->setObjectName(QStringLiteral("About"));
+    QMenu* game = addMenu(QStringLiteral("Game"));
+    newGameAction_ =
+        addCommand(game, "New game", "Pokervariant1", QKeySequence(Qt::CTRL | Qt::Key_N));
+    optionsAction_ = addCommand(game, "Options", "Options1", QKeySequence(Qt::CTRL | Qt::Key_O));
+    aboutAction_ = addCommand(game, "About", "About", QKeySequence(Qt::Key_F1));
     connect(newGameAction_, &QAction::triggered, this, &MainWindow::startNewGame);
     connect(optionsAction_, &QAction::triggered, this, &MainWindow::toggleOptions);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::showRules);
+
+    QMenu* view = addMenu(QStringLiteral("View"));
+    historyAction_ =
+        addCommand(view, "Hand history", "HandHistory", QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historyAction_, &QAction::triggered, this, &MainWindow::showHistory);
+}
+
+QMenu* MainWindow::addMenu(const QString& title) {
+    QMenu* menu = menuBar()->addMenu(title);
+    menu->setObjectName(title);
+    menu->setAccessibleName(title);
+    return menu;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* text, const char* objectName,
+                                const QKeySequence& key) {
+    QAction* command = menu->addAction(QLatin1String(text));
+    command->setObjectName(QLatin1String(objectName));
+    command->setShortcut(key);
+    return command;
 }
 
 void MainWindow::placeOnScreen() {
@@ -114,6 +135,10 @@ void MainWindow::startNewGame() {
 
 void MainWindow::toggleOptions() {
     optionsPanel_->toggle();
+}
+
+void MainWindow::showHistory() {
+    historyWindow_->present();
 }
 
 void MainWindow::showRules() {

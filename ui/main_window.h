@@ -2,6 +2,7 @@
 
 #include "ai/simulating_opponents.h"
 #include "engine/game.h"
+#include "engine/hand_history.h"
 #include "settings/settings_file.h"
 #include "ui/table_buttons.h"
 #include "ui/table_labels.h"
@@ -10,17 +11,22 @@
 #include <QMainWindow>
 
 class QAction;
+class QKeySequence;
+class QMenu;
 
 namespace omaha {
 
+class HistoryWindow;
 class OptionsPanel;
 class RulesWindow;
 class TableSurface;
 class WindowTableView;
 
-// The main window: the Game menu over an 800 x 520 card table with the seats' texts, the pot,
-// the result and the four action buttons. It owns the game from start to end; building the
-// window deals the first hand, and an error while doing so leaves the constructor.
+// The main window: the Game and View menus over an 800 x 520 card table with the seats' texts,
+// the pot, the result and the four action buttons. It owns the game from start to end; building
+// the window deals the first hand, and an error while doing so leaves the constructor. Everything
+// can be played from the keyboard: D, C, R and F press the buttons, Ctrl+N, Ctrl+O, F1 and Ctrl+H
+// give the menu commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -41,15 +47,18 @@ public:
     const TableButtons& buttons() const { return buttons_; }
     RulesWindow& rules() { return *rulesWindow_; }
     OptionsPanel& options() { return *optionsPanel_; }
+    HistoryWindow& history() { return *historyWindow_; }
 
     QAction* newGameCommand() const { return newGameAction_; }
     QAction* optionsCommand() const { return optionsAction_; }
     QAction* aboutCommand() const { return aboutAction_; }
+    QAction* historyCommand() const { return historyAction_; }
 
 public slots:
     void showRules();     // the About command: the rules window until the player closes it
     void startNewGame();  // asks, then starts a new game with the cash typed in the options
     void toggleOptions(); // the Options command: shows or hides the options panel
+    void showHistory();   // the Hand history command: the history window, in front
 
 private slots:
     void deal();
@@ -59,6 +68,9 @@ private slots:
 
 private:
     void buildMenu();
+    QMenu* addMenu(const QString& title);
+    QAction* addCommand(QMenu* menu, const char* text, const char* objectName,
+                        const QKeySequence& key);
     void placeOnScreen();
     // Runs a game command; an error it raises goes to an error box and play goes on.
     void runCommand(void (Game::*command)());
@@ -73,6 +85,10 @@ private:
     QAction* newGameAction_ = nullptr;
     QAction* optionsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    HistoryWindow* historyWindow_ = nullptr;
+    // The game tells the history of every hand, so the history outlives it.
+    HandHistory history_;
     // The game reaches the window through the view, so the view outlives it.
     std::unique_ptr<WindowTableView> view_;
     std::unique_ptr<Game> game_;

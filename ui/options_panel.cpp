@@ -70,9 +70,12 @@ QLabel* addLabel(const QString& text, QPoint at, QWidget* parent) {
     return label;
 }
 
-QLineEdit* addEditField(const char* objectName, const QRect& geometry, QWidget* parent) {
+// `name` is what a screen reader calls the field; the field's own label is not tied to it.
+QLineEdit* addEditField(const char* objectName, const QString& name, const QRect& geometry,
+                        QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(objectName));
+    field->setAccessibleName(name);
     field->setGeometry(geometry);
     field->setMaxLength(kLongestAmount);
     return field;
@@ -86,10 +89,11 @@ GradientButton* addButton(const char* objectName, const QString& caption, const 
     return button;
 }
 
-OptionsRadioGroup* addRadioGroup(const char* objectName, const QStringList& items,
-                                 QWidget* parent) {
+OptionsRadioGroup* addRadioGroup(const char* objectName, const QString& name,
+                                 const QStringList& items, QWidget* parent) {
     auto* group = new OptionsRadioGroup(items, parent);
     group->setObjectName(QLatin1String(objectName));
+    group->setAccessibleName(name);
     group->setGeometry(16, 40, 89, 113);
     // The first item is selected until start-up shows the stored choice.
     group->setItemIndex(0);
@@ -129,17 +133,20 @@ OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_
 void OptionsPanel::buildCashPanel() {
     QWidget* panel = sunkenPanel("Panel3", {24, 16, 361, 105}, this);
     addLabel(QStringLiteral("Initial cash"), {40, 16}, panel);
-    money_ = addEditField("money", {136, 16, 73, 21}, panel);
+    money_ = addEditField("money", QStringLiteral("Initial cash"), {136, 16, 73, 21}, panel);
     money_->setText(QStringLiteral("1200"));
     auto* enterCash = addButton("dxButton1", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
+    enterCash->setAccessibleName(QStringLiteral("Enter initial cash"));
     connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterInitialCash);
     connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterInitialCash);
 
     addLabel(QStringLiteral("Play until "), {40, 56}, panel);
     addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
-    until_ = addEditField("until", {136, 64, 73, 21}, panel);
+    until_ =
+        addEditField("until", QStringLiteral("Play until someone wins"), {136, 64, 73, 21}, panel);
     until_->setText(QStringLiteral("1000"));
     auto* enterTarget = addButton("dxButton2", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
+    enterTarget->setAccessibleName(QStringLiteral("Enter play until"));
     connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::enterTarget);
     connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::enterTarget);
 }
@@ -147,7 +154,7 @@ void OptionsPanel::buildCashPanel() {
 void OptionsPanel::buildLevelPanel() {
     QWidget* panel = sunkenPanel("Panel2", {24, 120, 121, 177}, this);
     addLabel(QStringLiteral("AI level"), {32, 16}, panel);
-    aiLevels_ = addRadioGroup("Levels",
+    aiLevels_ = addRadioGroup("Levels", QStringLiteral("AI level"),
                               {QStringLiteral("Amateur"), QStringLiteral("Expert"),
                                QStringLiteral("Master"), QStringLiteral("Genius")},
                               panel);
@@ -172,6 +179,7 @@ void OptionsPanel::buildBetPanel() {
 
     betLevel_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
     betLevel_->setObjectName(QStringLiteral("UpDown1"));
+    betLevel_->setAccessibleName(QStringLiteral("Betting limits"));
     betLevel_->setGeometry(24, 136, 73, 17);
     connect(betLevel_, &OptionsUpDown::stepped, this, &OptionsPanel::changeBetLevel);
 }
@@ -179,7 +187,7 @@ void OptionsPanel::buildBetPanel() {
 void OptionsPanel::buildCardBackPanel() {
     QWidget* panel = sunkenPanel("Panel5", {264, 120, 121, 177}, this);
     addLabel(QStringLiteral("Card back"), {24, 16}, panel);
-    cardBacks_ = addRadioGroup("cardbacks",
+    cardBacks_ = addRadioGroup("cardbacks", QStringLiteral("Card back"),
                                {QStringLiteral("Denum"), QStringLiteral("Cloth"),
                                 QStringLiteral("Rock"), QStringLiteral("Leather")},
                                panel);

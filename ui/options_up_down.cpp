@@ -7,8 +7,9 @@ namespace omaha {
 
 namespace {
 
-QToolButton* makeArrow(Qt::ArrowType direction, QWidget* parent) {
+QToolButton* makeArrow(Qt::ArrowType direction, const QString& name, QWidget* parent) {
     auto* arrow = new QToolButton(parent);
+    arrow->setAccessibleName(name);
     arrow->setArrowType(direction);
     arrow->setAutoRepeat(true);
     // The arrows are clicked, not tabbed to: the table's keyboard focus stays where it was.
@@ -20,7 +21,8 @@ QToolButton* makeArrow(Qt::ArrowType direction, QWidget* parent) {
 
 OptionsUpDown::OptionsUpDown(int lowest, int highest, QWidget* parent)
     : QWidget(parent), lowest_(lowest), highest_(std::max(lowest, highest)), level_(lowest),
-      down_(makeArrow(Qt::LeftArrow, this)), up_(makeArrow(Qt::RightArrow, this)) {
+      down_(makeArrow(Qt::LeftArrow, QStringLiteral("Lower"), this)),
+      up_(makeArrow(Qt::RightArrow, QStringLiteral("Higher"), this)) {
     down_->setObjectName(QStringLiteral("down"));
     up_->setObjectName(QStringLiteral("up"));
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });

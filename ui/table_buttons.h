@@ -22,7 +22,7 @@ struct TableButtons {
 };
 
 // Creates the buttons as children of `table`, as the window starts: Deal disabled, the others
-// enabled, the stay button reading "Check".
+// enabled, the stay button reading "Check". The keys D, C, R and F press them.
 TableButtons createTableButtons(QWidget* table);
 
 // Enables or disables one of the buttons, keeping the keyboard focus off Fold. Qt hands the focus

@@ -1,10 +1,12 @@
 #include "ui/table_surface.h"
 
 #include "ui/table_canvas.h"
+#include "ui/table_description.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QTimer>
 
 namespace omaha {
 
@@ -16,6 +18,7 @@ TableSurface::TableSurface(QWidget* parent)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    setAccessibleName(QStringLiteral("Table"));
 }
 
 TableSurface::~TableSurface() = default;
@@ -39,6 +42,17 @@ void TableSurface::erasearea(Rect area) {
 void TableSurface::exposeArea(const QRect& area) {
     drawnByGame_ -= area;
     update(area);
+}
+
+void TableSurface::describeSoon() {
+    if (describePending_)
+        return;
+    describePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        describePending_ = false;
+        if (table_ != nullptr)
+            setAccessibleDescription(QString::fromStdString(describeTable(*table_)));
+    });
 }
 
 void TableSurface::matchDevicePixelRatio() {

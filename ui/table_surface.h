@@ -34,6 +34,10 @@ public:
     void erasearea(Rect area);
     // The window system's request to paint `area` again from the state.
     void exposeArea(const QRect& area);
+    // Puts what the table shows into words for screen readers, as its accessible description,
+    // once the game has finished its present command: the game wipes cards before it marks
+    // their seats out, so only the finished state reads true.
+    void describeSoon();
 
     // The sound of a repaint that cannot load the table bitmap; QApplication::beep by default.
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
@@ -57,6 +61,7 @@ private:
     // What the game has drawn since the last paint: shown as it stands, not redrawn.
     QRegion drawnByGame_;
     std::function<void()> beep_;
+    bool describePending_ = false;
 };
 
 } // namespace omaha

@@ -45,6 +45,7 @@ void WindowTableView::showCash(SeatCode seat, std::int32_t cash) {
 
 void WindowTableView::showPot(std::int32_t pot) {
     setLabelText(labels_.pot, std::to_string(pot));
+    surface_.describeSoon();
 }
 
 void WindowTableView::showResult(std::string_view text) {
@@ -61,14 +62,17 @@ void WindowTableView::setStayCaption(std::string_view caption) {
 
 void WindowTableView::showCards(const TableState& table) {
     surface_.paintcards(table);
+    surface_.describeSoon();
 }
 
 void WindowTableView::wipeSeatCards(SeatCode seat) {
     surface_.erasearea(fanOf(seat).erase);
+    surface_.describeSoon();
 }
 
 void WindowTableView::wipeBoard() {
     surface_.erasearea(kBoardArea);
+    surface_.describeSoon();
 }
 
 void WindowTableView::showMessage(std::string_view text, std::string_view caption) {

@@ -3,31 +3,12 @@
 namespace omaha::test {
 namespace {
 
-// Names and totals in bold, statuses in plain type.
-struct ExpectedLabel {
-    const char* name;
-    QPoint at;
-    const char* text; // nullptr where the game fills the text
-    bool bold = true;
-    int pixelSize = 11;
-    QColor colour = QColor(255, 255, 255);
-};
-
-// Every seat's name, with its cash beside it at `cashX` and its status sixteen pixels below.
-const struct {
-    const char *name, *text, *cash, *status;
-    QPoint at;
-    int cashX;
-} kSeatLabels[] = {
-    {"Label2", "You:", "cash", "playerstatus", {88, 312}, 128},
-    {"freakcash", "Freak:", "lblfcash", "freakstatus", {64, 48}, 112},
-    {"geekcash", "Geek:", "lblgcash", "geekstatus", {208, 48}, 248},
-    {"mastercash", "Master:", "lblmcash", "masterstatus", {352, 48}, 408},
-    {"champcash", "Champ:", "lblccash", "champstatus", {496, 48}, 560},
-    {"pinheadcash", "Pinhead:", "lblpinhcash", "pinheadstatus", {640, 48}, 704},
-    {"Expert", "Expert:", "lblecash", "expertstatus", {616, 296}, 672},
-    {"Robot", "Robot:", "lblrcash", "robotstatus", {448, 368}, 496},
-};
+// Whether a label is in Verdana of `pixelSize`, bold or not, in `colour`.
+bool looks(const QLabel* label, int pixelSize, bool bold, const QColor& colour = Qt::white) {
+    return label->font().family() == QStringLiteral("Verdana") &&
+           label->font().pixelSize() == pixelSize && label->font().bold() == bold &&
+           label->palette().color(QPalette::WindowText) == colour;
+}
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -39,35 +20,33 @@ private slots:
         Window window;
         MainWindow& form = window.form;
         const QList<QAction*> menus = form.menuBar()->actions();
-        QCOMPARE(menus.size(), 1);
+        QCOMPARE(menus.size(), 2);
         QCOMPARE(menus[0]->text(), QStringLiteral("Game"));
         QCOMPARE(
             menus[0]->menu()->actions(),
             (QList<QAction*>{form.newGameCommand(), form.optionsCommand(), form.aboutCommand()}));
+        QCOMPARE(menus[1]->text(), QStringLiteral("View"));
+        QCOMPARE(menus[1]->menu()->actions(), QList<QAction*>{form.historyCommand()});
         QCOMPARE(form.table().geometry(),
                  QRect(0, form.menuBar()->height(), kTableWidth, kTableHeight));
 
-        std::vector<ExpectedLabel> labels = {
-            {"potttt", {80, 240}, "POT:", true, 12},
-            {"betsize", {120, 240}, nullptr, true, 12},
-            {"theresult", {80, 200}, nullptr, true, 15, QColor(255, 255, 0)}};
-        for (const auto& seat : kSeatLabels) {
-            labels.push_back({seat.name, seat.at, seat.text});
-            labels.push_back({seat.cash, {seat.cashX, seat.at.y()}, nullptr});
-            labels.push_back({seat.status, seat.at + QPoint(0, 16), nullptr, false});
+        // Each seat's name and cash in bold on a line, its status in plain type below; the pot
+        // larger, the result larger still and yellow.
+        const TableLabels& labels = form.labels();
+        QStringList names;
+        for (const SeatCode seat : kTableOrder) {
+            const SeatLabels& texts = labels.seats[seat];
+            names << texts.name->text();
+            QVERIFY(looks(texts.name, 11, true) && looks(texts.cash, 11, true));
+            QVERIFY(looks(texts.status, 11, false));
+            QCOMPARE(texts.cash->y(), texts.name->y());
+            QCOMPARE(texts.status->pos(), texts.name->pos() + QPoint(0, 16));
         }
-        for (const ExpectedLabel& expected : labels) {
-            auto* label = form.table().findChild<QLabel*>(QLatin1String(expected.name),
-                                                          Qt::FindDirectChildrenOnly);
-            QVERIFY2(label != nullptr, expected.name);
-            QCOMPARE(label->pos(), expected.at);
-            if (expected.text != nullptr)
-                QCOMPARE(label->text(), QLatin1String(expected.text));
-            QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
-            QCOMPARE(label->font().pixelSize(), expected.pixelSize);
-            QCOMPARE(label->font().bold(), expected.bold);
-            QCOMPARE(label->palette().color(QPalette::WindowText), expected.colour);
-        }
+        QCOMPARE(names, QStringList({"You:", "Freak:", "Geek:", "Master:", "Champ:", "Pinhead:",
+                                     "Expert:", "Robot:"}));
+        QCOMPARE(labels.potCaption->text(), QStringLiteral("POT:"));
+        QVERIFY(looks(labels.potCaption, 12, true) && looks(labels.pot, 12, true));
+        QVERIFY(looks(labels.result, 15, true, Qt::yellow));
         // Labels grow with their texts, so none is cut off.
         form.view().showStatus(kRobot, "Full house Kings");
         const QLabel* status = form.labels().seats[kRobot].status;
@@ -84,32 +63,101 @@ private slots:
             QCOMPARE(button->geometry(), QRect(32 + 56 * i, 472, 57, 25));
         }
 
+        // Two gaps split the lines into the play of a hand, the bet sizes and the words used; each
+        // line ends inside the panel's bevel and fits in the sixteen pixels between lines.
         const RulesWindow& box = form.rules();
-        // Two gaps split the lines into the play of a hand, the bet sizes and the words used.
-        const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 19, 20, 13, 14, 15, 16};
-        const int tops[] = {16,  32,  48,  64,  80,  96,  112, 128, 144,
-                            160, 176, 200, 216, 248, 264, 280, 296};
-        QCOMPARE(std::size(box.lines()), std::size(tops));
+        QList<int> gaps;
         for (std::size_t i = 0; i < box.lines().size(); ++i) {
             const QLabel* line = box.lines()[i];
-            QCOMPARE(line->objectName(), QStringLiteral("Label%1").arg(numbers[i]));
             QCOMPARE(line->parentWidget(), box.panel());
-            QCOMPARE(line->pos(), QPoint(24, tops[i]));
-            // The longest line still ends inside the panel's bevel, and no line is taller than
-            // the sixteen pixels between lines.
-            QVERIFY(line->width() >= line->sizeHint().width());
+            QCOMPARE(line->x(), 24);
+            if (i > 0 && line->y() - box.lines()[i - 1]->y() != 16)
+                gaps << line->y() - box.lines()[i - 1]->y();
+            QVERIFY(line->width() >= line->sizeHint().width() && line->height() <= 16);
             QVERIFY2(line->x() + line->sizeHint().width() <= box.panel()->width() - 2,
                      qPrintable(line->text()));
-            QVERIFY(line->height() <= 16);
         }
+        QCOMPARE(gaps, QList<int>({24, 32}));
         QWidget* shown = nullptr;
         whenModalAppears([&shown, &form](QWidget* modal) {
             shown = modal;
             click(form.rules().okButton());
         });
-        form.aboutCommand()->trigger();
+        window.key(Qt::Key_F1);
         QCOMPARE(shown, &form.rules());
         QVERIFY(!form.rules().isVisible());
+    }
+
+    // Ctrl+H opens the history beside the table, from the start-up hand on; it follows the play,
+    // at the end while the reader is at the end, and can be selected and copied but not edited.
+    void historyWindowFollowsThePlay() {
+        Window play;
+        play.key(Qt::CTRL | Qt::Key_H);
+        HistoryWindow& history = play.form.history();
+        QVERIFY(history.isVisible());
+        QCOMPARE(history.windowTitle(), QStringLiteral("Hand history"));
+        showAndWait(history);
+        QPlainTextEdit* text = history.text();
+        const QString startup = text->toPlainText();
+        QVERIFY(startup.startsWith(QString::fromUtf8("Hand 1\nYou hold 3♥ 2♥ 7♣ 4♦\n")));
+        // The letters are the table's only while the table's window has the keyboard.
+        QTest::keyClicks(text, "f");
+        QCOMPARE(text->toPlainText(), startup);
+        QVERIFY(play.enabled(TableButton::Fold));
+        QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keySequence(text, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Hand 1"));
+
+        // Back to the table, the history still open.
+        showAndWait(play.form);
+        QScrollBar* scroll = text->verticalScrollBar();
+        for (int hand = 2; hand <= 4; ++hand) {
+            for (const Qt::Key key : {Qt::Key_F, Qt::Key_D})
+                play.key(key);
+            QTRY_VERIFY(text->toPlainText().contains(QStringLiteral("Hand %1").arg(hand)));
+            QCOMPARE(scroll->value(), scroll->maximum());
+        }
+        QVERIFY(scroll->maximum() > 0);
+        scroll->setValue(0);
+        const QString before = text->toPlainText();
+        play.key(Qt::Key_F);
+        QTRY_VERIFY(text->toPlainText() != before);
+        QCOMPARE(scroll->value(), 0);
+    }
+
+    // Every control has a name for screen readers, and the table tells what it shows.
+    void screenReadersHearTheControlsAndTheTable() {
+        Window play;
+        MainWindow& form = play.form;
+        const std::initializer_list<QWidget*> windows = {&form.table(), &form.rules(),
+                                                         &form.history()};
+        for (const QWidget* window : windows)
+            for (QWidget* control : window->findChildren<QWidget*>())
+                for (const char* kind : {"QAbstractButton", "QLineEdit", "QPlainTextEdit",
+                                         "omaha::OptionsRadioGroup", "omaha::OptionsUpDown"})
+                    QVERIFY2(!control->inherits(kind) ||
+                                 !QAccessible::queryAccessibleInterface(control)
+                                      ->text(QAccessible::Name)
+                                      .isEmpty(),
+                             qPrintable(control->objectName()));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
+        const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
+            {{},
+             "Your cards: 3♥ 2♥ 7♣ 4♦. Community cards: none. Cards face down: Freak, Geek, "
+             "Master, Champ, Pinhead, Expert, Robot. Pot: 3."},
+            {{Qt::Key_C, Qt::Key_F},
+             "Your cards: none. Community cards: 10♥ 9♣ 2♠ Q♠ 8♦. Cards face up: Freak 8♣ A♥ K♠ "
+             "7♥, Geek 7♦ J♣ 6♣ J♥, Master Q♣ 3♠ Q♦ 10♣, Champ 4♥ K♦ A♦ 10♠, Pinhead 7♠ 4♣ 5♦ "
+             "8♠, Expert 9♠ 3♦ K♥ 5♠, Robot J♠ 9♥ 8♥ A♠. Pot: 19."},
+            {{Qt::Key_D, Qt::Key_C},
+             "Your cards: Q♠ 9♠ A♦ 4♣. Community cards: 2♥ A♥ J♦. Cards face down: Freak, Geek, "
+             "Master, Champ, Pinhead, Expert. No cards: Robot. Pot: 41."}};
+        for (const auto& [keys, expected] : steps) {
+            for (const Qt::Key key : keys)
+                play.key(key);
+            QTRY_COMPARE(table->text(QAccessible::Description), QString::fromUtf8(expected));
+        }
     }
 
     // A command that cannot write the settings file reports it, and play goes on; an error while
@@ -142,20 +190,15 @@ private slots:
     void errorBoxCarriesTheReasonAsDetails() {
         const QString text = QStringLiteral("Unable to write to /home/vellum.ini");
         for (const QString detail : {"No space left on device", ""}) {
-            QString shown[3];
+            QStringList shown;
             whenModalAppears([&shown](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                if (box == nullptr)
-                    return;
-                shown[0] = box->windowTitle();
-                shown[1] = box->text();
-                shown[2] = box->detailedText();
-                box->button(QMessageBox::Ok)->click();
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                    shown = {box->windowTitle(), box->text(), box->detailedText()};
+                    box->button(QMessageBox::Ok)->click();
+                }
             });
             showErrorBox(nullptr, text.toStdString(), detail.toStdString());
-            QCOMPARE(shown[0], QStringLiteral("Error"));
-            QCOMPARE(shown[1], text);
-            QCOMPARE(shown[2], detail);
+            QCOMPARE(shown, QStringList({QStringLiteral("Error"), text, detail}));
         }
         // A failed write of the settings file gives its reason; other errors have none.
         QCOMPARE(errorDetail(SettingsWriteError("/home/vellum.ini", "Is a directory")),

@@ -107,21 +107,19 @@ private slots:
         for (const auto& [panel, inset, topLeft, bottomRight] : cases) {
             const QImage image = panel->grab().toImage();
             const QRect frame = image.rect().adjusted(inset, inset, -inset, -inset);
-            const auto is = [&image](int x, int y, QRgb colour) {
-                return (image.pixel(x, y) | 0xff000000U) == colour;
+            // The side of `length` pixels from `from` on, in `colour` up to its last pixel.
+            const auto side = [&image](QPoint from, QPoint step, int length, QRgb colour,
+                                       QRgb last) {
+                for (int i = 0; i < length; ++i)
+                    if ((image.pixel(from + i * step) | 0xff000000U) !=
+                        (i + 1 < length ? colour : last))
+                        return false;
+                return true;
             };
-            for (int x = frame.left(); x <= frame.right(); ++x) {
-                QVERIFY2(is(x, frame.top(), x < frame.right() ? topLeft : bottomRight),
-                         qPrintable(QStringLiteral("top, x %1").arg(x)));
-                QVERIFY2(is(x, frame.bottom(), bottomRight),
-                         qPrintable(QStringLiteral("bottom, x %1").arg(x)));
-            }
-            for (int y = frame.top(); y <= frame.bottom(); ++y) {
-                QVERIFY2(is(frame.left(), y, y < frame.bottom() ? topLeft : bottomRight),
-                         qPrintable(QStringLiteral("left, y %1").arg(y)));
-                QVERIFY2(is(frame.right(), y, bottomRight),
-                         qPrintable(QStringLiteral("right, y %1").arg(y)));
-            }
+            QVERIFY(side(frame.topLeft(), {1, 0}, frame.width(), topLeft, bottomRight));
+            QVERIFY(side(frame.topLeft(), {0, 1}, frame.height(), topLeft, bottomRight));
+            QVERIFY(side(frame.bottomLeft(), {1, 0}, frame.width(), bottomRight, bottomRight));
+            QVERIFY(side(frame.topRight(), {0, 1}, frame.height(), bottomRight, bottomRight));
         }
     }
 

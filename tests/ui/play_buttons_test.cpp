@@ -1,4 +1,4 @@
-// Plays through the real window: the table's buttons and the Game menu, as a player clicks them.
+// Plays through the real window from the keyboard: the table's buttons and the Game menu.
 #include "ui_test_support.h"
 
 namespace omaha::test {
@@ -8,39 +8,46 @@ class PlayButtonsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void handPlayedWithTheTablesButtons() {
+    // A hand played from the keyboard: each letter presses its button, and does nothing while
+    // that button is disabled.
+    void handPlayedWithTheKeys() {
         Window play;
         MainWindow& form = play.form;
+        const char* const tips[] = {"Deal (D)", "Check or call (C)", "Raise (R)", "Fold (F)"};
+        for (std::size_t i = 0; i < 4; ++i)
+            QCOMPARE(form.buttons().buttons[i]->toolTip(), QLatin1String(tips[i]));
         QCOMPARE(play.label("expertstatus"), QStringLiteral("small blind"));
         QCOMPARE(form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
+        const auto unchangedBy = [&play](std::initializer_list<Qt::Key> keys) {
+            const QString pot = play.label("betsize"), status = play.label("playerstatus");
+            for (const Qt::Key key : keys)
+                play.key(key);
+            return play.label("betsize") == pot && play.label("playerstatus") == status;
+        };
+        QVERIFY(unchangedBy({Qt::Key_D}));
+        // A key held down presses once: its repeats press nothing, so holding C cannot call
+        // through a hand.
+        qt_sendShortcutOverrideEvent(&form, 0, Qt::Key_C, Qt::NoModifier, "c", true);
+        QCOMPARE(play.label("cash"), QStringLiteral("1200"));
 
-        // The human calls Robot's big blind: the call costs the big blind and the flop comes.
-        play.press(TableButton::Stay);
-        QCOMPARE(play.label("cash"), QStringLiteral("1198"));
-        QVERIFY(form.game().table().street >= Street::Flop);
-        const bool facingBet = !play.enabled(TableButton::Raise);
-        QCOMPARE(form.buttons()[TableButton::Stay]->text(),
-                 facingBet ? QStringLiteral("Call") : QStringLiteral("Check"));
-        QVERIFY(!play.enabled(TableButton::Deal));
+        // The human raises Robot's big blind, paying it and a small bet.
+        play.key(Qt::Key_R);
+        QCOMPARE(play.label("cash"), QStringLiteral("1196"));
 
-        play.press(TableButton::Fold);
+        play.key(Qt::Key_F);
         QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
         QVERIFY(!play.label("theresult").isEmpty());
         for (const TableButton button :
              {TableButton::Deal, TableButton::Stay, TableButton::Raise, TableButton::Fold})
             QCOMPARE(play.enabled(button), button == TableButton::Deal);
-        // A disabled button ignores the click.
-        const std::int32_t pot = form.game().table().pot;
-        play.press(TableButton::Raise);
-        QCOMPARE(form.game().table().pot, pot);
+        QVERIFY(unchangedBy({Qt::Key_C, Qt::Key_R, Qt::Key_F}));
 
-        play.press(TableButton::Deal);
+        play.key(Qt::Key_D);
         QVERIFY(!play.enabled(TableButton::Deal));
-        QVERIFY(play.enabled(TableButton::Fold));
         QCOMPARE(play.label("theresult"), QString());
         // The blinds have moved on: Robot small, the human big.
         QCOMPARE(play.label("playerstatus"), QStringLiteral("big blind"));
-        QCOMPARE(form.game().table().blindmarker, kHuman);
+        QVERIFY(!unchangedBy({Qt::Key_C}));
     }
 
     // The button that loses the focus by being disabled hands it to Check/Call, or to Deal once
@@ -79,30 +86,35 @@ private slots:
         QVERIFY(focused(TableButton::Stay));
     }
 
-    // The Options command shows and hides the panel; New Game asks first, then starts again with
-    // the cash typed in the panel.
-    void gameMenu() {
+    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, then starts again with the
+    // cash typed in the panel. Letters typed there are text, not presses.
+    void gameMenuFromTheKeyboard() {
         Window play;
         MainWindow& form = play.form;
+        play.key(Qt::Key_F);
         QVERIFY(!form.options().isVisible());
-        form.optionsCommand()->trigger();
+        play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(form.options().isVisible());
         QCOMPARE(form.options().geometry().topLeft(), QPoint(192, 72));
-        form.optionsCommand()->trigger();
+        auto* money = find<QLineEdit>(form.options(), "money");
+        money->setFocus();
+        money->clear();
+        QTest::keyClicks(money, "d500");
+        QCOMPARE(money->text(), QStringLiteral("d500"));
+        QVERIFY(play.enabled(TableButton::Deal));
+        money->setText("500");
+        play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(!form.options().isVisible());
 
-        find<QLineEdit>(form.options(), "money")->setText("500");
         QString question;
         answerNextBox(question, QMessageBox::No);
-        form.newGameCommand()->trigger();
+        play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(question, QStringLiteral("Are you sure?"));
-        QCOMPARE(play.label("cash"), QStringLiteral("1200"));
+        QVERIFY(play.enabled(TableButton::Deal));
 
         answerNextBox(question, QMessageBox::Yes);
-        form.newGameCommand()->trigger();
+        play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(play.label("cash"), QStringLiteral("500"));
-        QCOMPARE(play.label("lblecash"), QStringLiteral("499"));
-        QCOMPARE(play.label("lblrcash"), QStringLiteral("498"));
         QCOMPARE(form.game().table().initialcash, 500);
     }
 };

@@ -7,6 +7,7 @@
 #include "ui/card_artwork.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
+#include "ui/history_window.h"
 #include "ui/main_window.h"
 #include "ui/options_panel.h"
 #include "ui/options_radio_group.h"
@@ -34,11 +35,13 @@ inline std::vector<std::function<std::unique_ptr<QObject>()>>& suites() {
     [[maybe_unused]] static const bool registered##Class =                                         \
         (::omaha::test::suites().push_back([] { return std::make_unique<Class>(); }), true)
 
-// Shows a top-level widget on the offscreen screen and waits until it is exposed.
+// Shows a top-level widget on the offscreen screen, waits until it is exposed and makes it the
+// active window, the one that takes the keys: the offscreen screen activates no window itself.
 inline void showAndWait(QWidget& widget) {
     widget.show();
     if (!QTest::qWaitForWindowExposed(&widget))
         qWarning("window not exposed");
+    QApplication::setActiveWindow(&widget);
 }
 
 // Runs `action` once the next modal window is up, for answering message boxes and dialogs;
@@ -102,6 +105,14 @@ struct Window {
     }
     QString label(const char* name) { return find(form.table(), name)->text(); }
     void press(TableButton which) { click(form.buttons()[which]); }
+    // A key as the player types it, to whatever has the keyboard focus; the window takes it when
+    // no window is active, as after a message box has closed.
+    void key(QKeyCombination key) {
+        if (QApplication::activeWindow() == nullptr)
+            showAndWait(form);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &form, key.key(), key.keyboardModifiers());
+    }
     bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 
     WorkingFolder folder;

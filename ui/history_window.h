@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace omaha {
+
+class HandHistory;
+
+// The hand history in a window of its own beside the table, to read, select and copy while
+// playing on. It is not modal, and it follows the history as hands are played: at the end when
+// the reader was at the end, where the reader was otherwise.
+class HistoryWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Follows `history` from now on; `history` must not tell of a change after the window is gone.
+    HistoryWindow(HandHistory& history, QWidget* parent);
+
+    // Shows the window in front, placed beside its parent window the first time.
+    void present();
+
+    QPlainTextEdit* text() const { return text_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // A press adds many lines at once; the text is set once, after the press.
+    void refreshSoon();
+    void refresh();
+    void placeBesideParent();
+
+    const HandHistory& history_;
+    QPlainTextEdit* text_ = nullptr;
+    bool refreshPending_ = false;
+    bool placed_ = false;
+};
+
+} // namespace omaha
