@@ -120,22 +120,5 @@ TEST_F(BettingTest, OpenerIsHandedOnWhenItFolds) {
     EXPECT_EQ(t.opener, kHuman); // Robot has folded: no seat after Expert is still in
 }
 
-TEST_F(BettingTest, HumanFoldsWhileChampsRaiseIsPending) {
-    handOn(Street::Flop, 100, kFreak);
-    t.seats[kChamp].raised = true;
-    t.tocall = 2;
-    script.folds[kGeek] = true;
-    game.fold();
-    EXPECT_EQ(script.asked, (Seats{kFreak, kGeek, kMaster}));
-    EXPECT_TRUE(t.seats[kHuman].folded);
-    EXPECT_FALSE(t.seats[kChamp].raised);
-    EXPECT_EQ(t.street, Street::Showdown);
-    EXPECT_EQ(view.status(kHuman), "you fold");
-    EXPECT_EQ(buttons(), "D---");
-    EXPECT_TRUE(logged("wipe 6"));
-    EXPECT_TRUE(logged("wipe 8"));
-    EXPECT_NE(view.result(), "");
-}
-
 } // namespace
 } // namespace omaha::testing

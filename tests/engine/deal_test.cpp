@@ -47,23 +47,6 @@ TEST_F(DealTest, TheShuffleMakesTwentyThousandAndOneSwapsFromTheLastOrder) {
     EXPECT_EQ(same(), random());
 }
 
-TEST_F(DealTest, BlindsFromTheRotationStart) {
-    seatEveryone();
-    EXPECT_EQ(dealFrom(kRobot), (Blinds{kExpert, kRobot}));
-    EXPECT_EQ(t.seats[kExpert].cash, 1199);
-    EXPECT_EQ(t.seats[kRobot].cash, 1198);
-    EXPECT_EQ(t.opener, kRobot);
-    EXPECT_EQ(t.blindmarker, kRobot);
-    EXPECT_TRUE(t.seats[kRobot].raised); // the human has to call Robot's blind
-
-    for (const auto& [opener, raised] :
-         {std::pair{kHuman, false}, {kFreak, false}, {kGeek, false}, {kMaster, true}}) {
-        seatEveryone();
-        EXPECT_EQ(dealFrom(opener), (Blinds{seatBefore(opener), opener}));
-        EXPECT_EQ(t.seats[opener].raised, raised) << opener;
-    }
-}
-
 TEST_F(DealTest, BrokeSeatsAreSkippedByBothSearches) {
     seatEveryone();
     t.seats[kExpert].cash = 0;

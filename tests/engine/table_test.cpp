@@ -1,26 +1,14 @@
 #include "core/chips.h"
-#include "core/seats.h"
 #include "engine/whole_number.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <vector>
 
 namespace omaha {
 namespace {
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-
-TEST(BettingOrder, RunsFromTheHumanRoundTheTableAndBack) {
-    std::vector<SeatCode> order;
-    for (SeatCode seat = kHuman; order.size() < 9; seat = seatAfter(seat))
-        order.push_back(seat);
-    EXPECT_EQ(order, (std::vector<SeatCode>{kHuman, kFreak, kGeek, kMaster, kChamp, kPinhead,
-                                            kExpert, kRobot, kHuman}));
-    for (SeatCode code = 1; code <= kSeatCount; ++code)
-        EXPECT_EQ(seatBefore(seatAfter(code)), code);
-}
 
 TEST(Chips, SumsStopAtTheLimitsInsteadOfWrapping) {
     EXPECT_EQ(addChips(kMax, 1), kMax);
