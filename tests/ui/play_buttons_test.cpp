@@ -12,12 +12,8 @@ private slots:
     // that button is disabled.
     void handPlayedWithTheKeys() {
         Window play;
-        MainWindow& form = play.form;
-        const char* const tips[] = {"Deal (D)", "Check or call (C)", "Raise (R)", "Fold (F)"};
-        for (std::size_t i = 0; i < 4; ++i)
-            QCOMPARE(form.buttons().buttons[i]->toolTip(), QLatin1String(tips[i]));
         QCOMPARE(play.label("expertstatus"), QStringLiteral("small blind"));
-        QCOMPARE(form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
+        QCOMPARE(play.form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
         const auto unchangedBy = [&play](std::initializer_list<Qt::Key> keys) {
             const QString pot = play.label("betsize"), status = play.label("playerstatus");
             for (const Qt::Key key : keys)
@@ -27,7 +23,7 @@ private slots:
         QVERIFY(unchangedBy({Qt::Key_D}));
         // A key held down presses once: its repeats press nothing, so holding C cannot call
         // through a hand.
-        qt_sendShortcutOverrideEvent(&form, 0, Qt::Key_C, Qt::NoModifier, "c", true);
+        qt_sendShortcutOverrideEvent(&play.form, 0, Qt::Key_C, Qt::NoModifier, "c", true);
         QCOMPARE(play.label("cash"), QStringLiteral("1200"));
 
         // The human raises Robot's big blind, paying it and a small bet.
@@ -95,7 +91,6 @@ private slots:
         QVERIFY(!form.options().isVisible());
         play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(form.options().isVisible());
-        QCOMPARE(form.options().geometry().topLeft(), QPoint(192, 72));
         auto* money = find<QLineEdit>(form.options(), "money");
         money->setFocus();
         money->clear();

@@ -55,12 +55,16 @@ inline void whenModalAppears(std::function<void(QWidget*)> action, int attempts 
     });
 }
 
-// Answers the next message box with `button`, keeping its text in `text`.
-inline void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok) {
-    whenModalAppears([&text, button](QWidget* modal) {
+// Answers the next message box with `button`, keeping its text in `text` and its details in
+// `details` when given.
+inline void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok,
+                          QString* details = nullptr) {
+    whenModalAppears([&text, button, details](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box && box->button(button)) {
             text = box->text();
+            if (details != nullptr)
+                *details = box->detailedText();
             box->button(button)->click();
         }
     });
