@@ -1,3 +1,5 @@
+// The main window played through as the player does: its keys, its menu, the windows it opens
+// and what it reports.
 #include "ui_test_support.h"
 
 namespace omaha::test {
@@ -86,9 +88,6 @@ private slots:
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
         const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
-            {{},
-             "Your cards: 3♥ 2♥ 7♣ 4♦. Community cards: none. Cards face down: Freak, Geek, "
-             "Master, Champ, Pinhead, Expert, Robot. Pot: 3."},
             {{Qt::Key_C, Qt::Key_F},
              "Your cards: none. Community cards: 10♥ 9♣ 2♠ Q♠ 8♦. Cards face up: Freak 8♣ A♥ K♠ "
              "7♥, Geek 7♦ J♣ 6♣ J♥, Master Q♣ 3♠ Q♦ 10♣, Champ 4♥ K♦ A♦ 10♠, Pinhead 7♠ 4♣ 5♦ "
@@ -130,6 +129,107 @@ private slots:
             window.folder.path(QStringLiteral("baize.bmp/vellum.ini")).toStdString();
         QVERIFY_THROWS_EXCEPTION(std::exception,
                                  MainWindow(SettingsFile(unwritable), Window::fixedClock));
+    }
+
+    // A hand played from the keyboard: each letter presses its button, and does nothing while
+    // that button is disabled.
+    void handPlayedWithTheKeys() {
+        Window play;
+        QCOMPARE(play.label("expertstatus"), QStringLiteral("small blind"));
+        QCOMPARE(play.form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
+        const auto unchangedBy = [&play](std::initializer_list<Qt::Key> keys) {
+            const QString pot = play.label("betsize"), status = play.label("playerstatus");
+            for (const Qt::Key key : keys)
+                play.key(key);
+            return play.label("betsize") == pot && play.label("playerstatus") == status;
+        };
+        QVERIFY(unchangedBy({Qt::Key_D}));
+        // A key held down presses once: its repeats press nothing, so holding C cannot call
+        // through a hand.
+        qt_sendShortcutOverrideEvent(&play.form, 0, Qt::Key_C, Qt::NoModifier, "c", true);
+        QCOMPARE(play.label("cash"), QStringLiteral("1200"));
+
+        // The human raises Robot's big blind, paying it and a small bet.
+        play.key(Qt::Key_R);
+        QCOMPARE(play.label("cash"), QStringLiteral("1196"));
+
+        play.key(Qt::Key_F);
+        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        for (const TableButton button :
+             {TableButton::Deal, TableButton::Stay, TableButton::Raise, TableButton::Fold})
+            QCOMPARE(play.enabled(button), button == TableButton::Deal);
+        QVERIFY(unchangedBy({Qt::Key_C, Qt::Key_R, Qt::Key_F}));
+
+        play.key(Qt::Key_D);
+        QVERIFY(!play.enabled(TableButton::Deal));
+        QCOMPARE(play.label("theresult"), QString());
+        QVERIFY(!unchangedBy({Qt::Key_C}));
+    }
+
+    // The button that loses the focus by being disabled hands it to Check/Call, or to Deal once
+    // the hand is over, never to Fold: Space goes on calling and dealing, and never folds.
+    void focusNeverFallsOnFold() {
+        Window play;
+        MainWindow& form = play.form;
+        const auto focused = [&form](TableButton which) {
+            return form.focusWidget() == form.buttons()[which];
+        };
+        const auto space = [&form] { QTest::keyClick(form.focusWidget(), Qt::Key_Space); };
+        // A computer seat raises while the player is on Raise.
+        form.buttons()[TableButton::Raise]->setFocus();
+        form.view().enableButton(TableButton::Raise, false);
+        QVERIFY(focused(TableButton::Stay));
+        space();
+        QVERIFY(!form.game().table().seats[kHuman].folded);
+
+        // The hand ends with the player on Check/Call, as the game switches the buttons.
+        form.buttons()[TableButton::Stay]->setFocus();
+        form.view().enableButton(TableButton::Deal, true);
+        for (const TableButton button : {TableButton::Raise, TableButton::Fold, TableButton::Stay})
+            form.view().enableButton(button, false);
+        QVERIFY(focused(TableButton::Deal));
+        // Dealing disables Deal before any other button is back; Check/Call takes the focus.
+        space();
+        QVERIFY(focused(TableButton::Stay));
+        QCOMPARE(form.game().table().street, Street::Preflop);
+
+        // With neither to take it, the focus waits for the first of them to come back.
+        form.buttons()[TableButton::Raise]->setFocus();
+        for (const TableButton button : {TableButton::Stay, TableButton::Raise})
+            form.view().enableButton(button, false);
+        QVERIFY(!focused(TableButton::Fold));
+        form.view().enableButton(TableButton::Stay, true);
+        QVERIFY(focused(TableButton::Stay));
+    }
+
+    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, then starts again with the
+    // cash typed in the panel. Letters typed there are text, not presses.
+    void gameMenuFromTheKeyboard() {
+        Window play;
+        MainWindow& form = play.form;
+        play.key(Qt::Key_F);
+        QVERIFY(!form.options().isVisible());
+        play.key(Qt::CTRL | Qt::Key_O);
+        QVERIFY(form.options().isVisible());
+        auto* money = find<QLineEdit>(form.options(), "money");
+        money->setFocus();
+        money->clear();
+        QTest::keyClicks(money, "d500");
+        QCOMPARE(money->text(), QStringLiteral("d500"));
+        QVERIFY(play.enabled(TableButton::Deal));
+        money->setText("500");
+        play.key(Qt::CTRL | Qt::Key_O);
+        QVERIFY(!form.options().isVisible());
+
+        QString question;
+        answerNextBox(question, QMessageBox::No);
+        play.key(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(question, QStringLiteral("Are you sure?"));
+        QVERIFY(play.enabled(TableButton::Deal));
+
+        answerNextBox(question, QMessageBox::Yes);
+        play.key(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(play.label("cash"), QStringLiteral("500"));
     }
 };
 

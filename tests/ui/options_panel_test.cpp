@@ -84,10 +84,9 @@ private slots:
             const TableState& table = options.form.game().table();
             const std::int32_t initial = accepted && cash ? typed.toInt() : before.initialcash;
             const std::int32_t target = accepted && !cash ? typed.toInt() : 800;
-            QCOMPARE(table.initialcash, initial);
-            QCOMPARE(options.stored("Cash", "initial"), initial);
-            QCOMPARE(table.untilcash, target);
-            QCOMPARE(options.stored("Cash", "until"), target);
+            QCOMPARE((QList<int>{table.initialcash, options.stored("Cash", "initial"),
+                                 table.untilcash, options.stored("Cash", "until")}),
+                     (QList<int>{initial, initial, target, target}));
             for (const SeatCode seat : kTableOrder)
                 QCOMPARE(table.seats[seat].cash,
                          accepted && cash ? initial : before.seats[seat].cash);

