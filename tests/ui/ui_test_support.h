@@ -78,13 +78,11 @@ Widget* find(const QWidget& parent, const char* name) {
     return parent.findChild<Widget*>(QLatin1String(name));
 }
 
-// A fresh working folder for the game, with or without the table bitmap; the previous working
-// folder comes back when it goes.
+// A fresh working folder for the game holding the table bitmap; the previous working folder comes
+// back when it goes.
 struct WorkingFolder {
-    enum class Baize { Present, Missing };
-    explicit WorkingFolder(Baize baize = Baize::Present) {
-        if (baize == Baize::Present)
-            QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
+    WorkingFolder() {
+        QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
         QDir::setCurrent(dir.path());
     }
     ~WorkingFolder() { QDir::setCurrent(previous); }
