@@ -14,7 +14,9 @@ QByteArray contents(const QString& path) {
 
 // A window with the options panel shown, as the Options command shows it.
 struct Options : Window {
-    Options() { form.optionsCommand()->trigger(); }
+    explicit Options(std::string_view saved = {}) : Window(saved) {
+        form.optionsCommand()->trigger();
+    }
 
     std::int32_t stored(const char* section, const char* key) {
         return form.game().settings().readInt(section, key, -1);
@@ -23,14 +25,20 @@ struct Options : Window {
         OptionsUpDown* upDown = find<OptionsUpDown>(form.options(), "UpDown1");
         click(up ? upDown->upArrow() : upDown->downArrow());
     }
+    // Whether the game, the panel's labels and the settings file all hold these bet sizes.
+    bool showsSizes(std::int32_t small, std::int32_t big) {
+        return form.game().table().smallbet == small && form.game().table().bigbet == big &&
+               find(form.options(), "Label3")->text() == QString::number(small) &&
+               find(form.options(), "Label4")->text() == QString::number(big) &&
+               stored("Bet", "small") == small && stored("Bet", "big") == big;
+    }
     QLineEdit* edit(const QString& field) {
         return find<QLineEdit>(form.options(), qPrintable(field));
     }
     // Puts `text` into a field, presses the "Enter" beside it or Return in the field and returns
     // the message shown.
     QString enter(const QString& field, const QString& text, bool byReturn = false) {
-        edit(field)->clear();
-        edit(field)->insert(text);
+        edit(field)->setText(text);
         QString message;
         answerNextBox(message);
         if (byReturn)
@@ -46,80 +54,38 @@ class OptionsPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each "Enter" takes the amount beside it, and only that one, within 100 to 1,000,000; a
-    // refused amount keeps the last accepted one, in the game and in the file.
+    // Each "Enter", or Return in its field, takes the amount beside it, and only that one,
+    // within 100 to 1,000,000; a refused amount keeps the last accepted one, in the game and in
+    // the file. A field holds nine characters at most, so a huge paste comes as nine digits.
     void enteringAnAmount() {
         const QString confirmed = QStringLiteral("New initial cash value confirmation");
         const QString refused = QStringLiteral("the value is off limits");
-        const std::tuple<QString, QString, QString, bool> cases[] = {
-            {"money", "100", confirmed, true},    {"money", "1000000", confirmed, true},
-            {"money", "99", refused, false},      {"money", "1000001", refused, false},
-            {"until", "1000001", refused, false}, {"until", "12.5", "Invalid value", false}};
-        for (const auto& [field, typed, message, accepted] : cases) {
+        const QString paste(1 << 20, QLatin1Char('7'));
+        const std::tuple<QString, QString, QString, bool, bool> cases[] = {
+            {"money", "100", confirmed, true, false},
+            {"money", "1000000", confirmed, true, true},
+            {"money", "99", refused, false, false},
+            {"money", "1000001", refused, false, true},
+            {"until", "12.5", "Invalid value", false, true},
+            {"until", "700", "New until value confirmation", true, true},
+            {"until", paste, refused, false, false}};
+        for (const auto& [field, typed, message, accepted, byReturn] : cases) {
             Options options;
-            QCOMPARE(options.enter("until", QStringLiteral("800")),
-                     QStringLiteral("New until value confirmation"));
+            options.enter("until", QStringLiteral("800"));
             const TableState before = options.form.game().table();
             const bool cash = field == QLatin1String("money");
-            QCOMPARE(options.enter(field, typed), message);
+            QCOMPARE(options.enter(field, typed, byReturn), message);
+            QCOMPARE(options.edit(field)->text(), typed.left(9));
 
             const TableState& table = options.form.game().table();
             const std::int32_t initial = accepted && cash ? typed.toInt() : before.initialcash;
             const std::int32_t target = accepted && !cash ? typed.toInt() : 800;
-            QCOMPARE(table.initialcash, initial);
-            QCOMPARE(options.stored("Cash", "initial"), initial);
-            QCOMPARE(table.untilcash, target);
-            QCOMPARE(options.stored("Cash", "until"), target);
+            QCOMPARE((QList<int>{table.initialcash, options.stored("Cash", "initial"),
+                                 table.untilcash, options.stored("Cash", "until")}),
+                     (QList<int>{initial, initial, target, target}));
             for (const SeatCode seat : kTableOrder)
                 QCOMPARE(table.seats[seat].cash,
                          accepted && cash ? initial : before.seats[seat].cash);
-        }
-    }
-
-    // Return in a field does what the "Enter" beside it does. A field holds nine characters at
-    // most, so a huge paste comes to the game as a nine-digit amount, off limits.
-    void returnEntersAndFieldsStayShort() {
-        Options options;
-        const TableState& table = options.form.game().table();
-        QCOMPARE(options.enter("money", "500", true),
-                 QStringLiteral("New initial cash value confirmation"));
-        QCOMPARE(options.enter("until", "700", true),
-                 QStringLiteral("New until value confirmation"));
-        QCOMPARE(table.initialcash, 500);
-        QCOMPARE(table.untilcash, 700);
-        for (const QString field : {"money", "until"}) {
-            QCOMPARE(options.enter(field, QString(1 << 20, QLatin1Char('7')), true),
-                     QStringLiteral("the value is off limits"));
-            QCOMPARE(options.edit(field)->text(), QStringLiteral("777777777"));
-        }
-    }
-
-    // Each side of the panel's raised edge and of the cash panel's two sunken bevels is whole,
-    // the two corners where the colours meet in the darker one.
-    void edgesAreWhole() {
-        Options options;
-        const QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
-        QWidget* cashPanel = find<BevelPanel>(options.form.options(), "Panel3");
-        const std::tuple<QWidget*, int, QRgb, QRgb> cases[] = {
-            {&options.form.options(), 0, white, grey},
-            {cashPanel, 0, grey, white},
-            {cashPanel, 1, grey, white}};
-        for (const auto& [panel, inset, topLeft, bottomRight] : cases) {
-            const QImage image = panel->grab().toImage();
-            const QRect frame = image.rect().adjusted(inset, inset, -inset, -inset);
-            // The side of `length` pixels from `from` on, in `colour` up to its last pixel.
-            const auto side = [&image](QPoint from, QPoint step, int length, QRgb colour,
-                                       QRgb last) {
-                for (int i = 0; i < length; ++i)
-                    if ((image.pixel(from + i * step) | 0xff000000U) !=
-                        (i + 1 < length ? colour : last))
-                        return false;
-                return true;
-            };
-            QVERIFY(side(frame.topLeft(), {1, 0}, frame.width(), topLeft, bottomRight));
-            QVERIFY(side(frame.topLeft(), {0, 1}, frame.height(), topLeft, bottomRight));
-            QVERIFY(side(frame.bottomLeft(), {1, 0}, frame.width(), bottomRight, bottomRight));
-            QVERIFY(side(frame.topRight(), {0, 1}, frame.height(), bottomRight, bottomRight));
         }
     }
 
@@ -128,21 +94,14 @@ private slots:
     void choicesAreTakenAndSaved() {
         Options options;
         MainWindow& form = options.form;
-        const auto showsSizes = [&](std::int32_t small, std::int32_t big) {
-            return form.game().table().smallbet == small && form.game().table().bigbet == big &&
-                   find(form.options(), "Label3")->text() == QString::number(small) &&
-                   find(form.options(), "Label4")->text() == QString::number(big) &&
-                   options.stored("Bet", "small") == small && options.stored("Bet", "big") == big;
-        };
-        options.arrow(false);
-        QVERIFY(showsSizes(2, 4)); // a press against the bottom still saves level 1
-        options.arrow(true);
-        QVERIFY(showsSizes(4, 8));
-        for (int press = 0; press < 6; ++press)
-            options.arrow(true);
-        QVERIFY(showsSizes(10, 20));
-        options.arrow(false);
-        QVERIFY(showsSizes(8, 16)); // the control stayed at 5, not beyond
+        // Presses up or down, and the sizes after them: a press against the bottom still saves
+        // level 1, and the control stays at 5, not beyond.
+        for (const auto& [up, presses, small, big] :
+             {std::tuple{false, 1, 2, 4}, {true, 1, 4, 8}, {true, 6, 10, 20}, {false, 1, 8, 16}}) {
+            for (int press = 0; press < presses; ++press)
+                options.arrow(up);
+            QVERIFY(options.showsSizes(small, big));
+        }
 
         click(radio(form, "cardbacks", 2));
         QCOMPARE(options.stored("Card", "back"), 54);
@@ -155,21 +114,24 @@ private slots:
 
         click(find<QAbstractButton>(form.options(), "dxButton3"));
         QVERIFY(form.options().isHidden());
-        QCOMPARE(form.game().table().cardback, 54);
     }
 
-    // A window started from stored choices shows them; showing them writes nothing.
-    void fillingShowsTheStoredChoicesAndWritesNothing() {
-        Window first;
-        first.form.settings().writeInts({{"Card", "back", 55}});
-        first.form.settings().writeInts({{"Levels", "comp", 25}});
-        MainWindow form(SettingsFile(first.folder.settings().toStdString()), Window::fixedClock);
-        const QByteArray before = contents(first.folder.settings());
-        form.options().fillFromTable();
-        QCOMPARE(contents(first.folder.settings()), before);
-        QVERIFY(radio(form, "cardbacks", 3)->isChecked());
-        QCOMPARE(radio(form, "Levels", 1)->text(), QStringLiteral("Expert"));
-        QVERIFY(radio(form, "Levels", 1)->isChecked());
+    // A window started from stored choices shows them, and showing them writes nothing. Sizes
+    // of a level start the arrows there; any other sizes start them at level 1.
+    void storedChoicesAreShownAndNotWritten() {
+        const std::tuple<const char*, std::int32_t, std::int32_t> cases[] = {
+            {"[Bet]\nsmall=6\nbig=12\n", 8, 16}, {"[Bet]\nsmall=6\nbig=4\n", 4, 8}};
+        for (const auto& [bets, small, big] : cases) {
+            Options options(std::string("[Card]\nback=55\n[Levels]\ncomp=25\n") + bets);
+            MainWindow& form = options.form;
+            const QByteArray before = contents(options.folder.settings());
+            form.options().fillFromTable();
+            QCOMPARE(contents(options.folder.settings()), before);
+            QVERIFY(radio(form, "cardbacks", 3)->isChecked());
+            QVERIFY(radio(form, "Levels", 1)->isChecked());
+            options.arrow(true);
+            QVERIFY2(options.showsSizes(small, big), bets);
+        }
     }
 };
 

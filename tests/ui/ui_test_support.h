@@ -2,7 +2,6 @@
 
 // Everything the UI tests use, so that each test file includes only this header.
 #include "engine/visible_cards.h"
-#include "settings/settings_file.h"
 #include "ui/bevel_panel.h"
 #include "ui/card_artwork.h"
 #include "ui/gradient_button.h"
@@ -14,7 +13,6 @@
 #include "ui/options_up_down.h"
 #include "ui/rules_window.h"
 #include "ui/table_canvas.h"
-#include "ui/table_layout.h"
 #include "ui/table_surface.h"
 
 #include <functional>
@@ -55,12 +53,16 @@ inline void whenModalAppears(std::function<void(QWidget*)> action, int attempts 
     });
 }
 
-// Answers the next message box with `button`, keeping its text in `text`.
-inline void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok) {
-    whenModalAppears([&text, button](QWidget* modal) {
+// Answers the next message box with `button`, keeping its text in `text` and its details in
+// `details` when given.
+inline void answerNextBox(QString& text, QMessageBox::StandardButton button = QMessageBox::Ok,
+                          QString* details = nullptr) {
+    whenModalAppears([&text, button, details](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box && box->button(button)) {
             text = box->text();
+            if (details != nullptr)
+                *details = box->detailedText();
             box->button(button)->click();
         }
     });
@@ -76,13 +78,11 @@ Widget* find(const QWidget& parent, const char* name) {
     return parent.findChild<Widget*>(QLatin1String(name));
 }
 
-// A fresh working folder for the game, with or without the table bitmap; the previous working
-// folder comes back when it goes.
+// A fresh working folder for the game holding the table bitmap; the previous working folder comes
+// back when it goes.
 struct WorkingFolder {
-    enum class Baize { Present, Missing };
-    explicit WorkingFolder(Baize baize = Baize::Present) {
-        if (baize == Baize::Present)
-            QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
+    WorkingFolder() {
+        QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
         QDir::setCurrent(dir.path());
     }
     ~WorkingFolder() { QDir::setCurrent(previous); }
@@ -100,7 +100,7 @@ struct WorkingFolder {
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
     explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr)
-        : owned(open(saved, opponents)), form(*owned) {
+        : form(SettingsFile(settingsHolding(saved)), fixedClock, opponents) {
         showAndWait(form);
     }
     QString label(const char* name) { return find(form.table(), name)->text(); }
@@ -116,18 +116,14 @@ struct Window {
     bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 
     WorkingFolder folder;
-    std::unique_ptr<MainWindow> owned;
-    MainWindow& form;
+    MainWindow form;
 
 private:
-    std::unique_ptr<MainWindow> open(std::string_view saved, Opponents* opponents) {
-        if (!saved.empty()) {
-            QFile file(folder.settings());
-            file.open(QIODevice::WriteOnly);
+    std::string settingsHolding(std::string_view saved) {
+        QFile file(folder.settings());
+        if (!saved.empty() && file.open(QIODevice::WriteOnly))
             file.write(saved.data(), static_cast<qint64>(saved.size()));
-        }
-        return std::make_unique<MainWindow>(SettingsFile(folder.settings().toStdString()),
-                                            fixedClock, opponents);
+        return folder.settings().toStdString();
     }
 };
 
