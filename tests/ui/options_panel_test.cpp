@@ -89,6 +89,24 @@ private slots:
         }
     }
 
+    // The panel's raised edge is whole: white along the top and the left, grey along the bottom
+    // and the right, to the last pixel of each.
+    void raisedEdgeIsWhole() {
+        Options options;
+        const QImage image = options.form.options().grab().toImage();
+        const QRect edge = image.rect();
+        const auto colour = [&image](int x, int y) { return image.pixel(x, y) | 0xff000000U; };
+        const QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
+        for (int x = edge.left(); x <= edge.right(); ++x) {
+            QCOMPARE(colour(x, edge.top()), x < edge.right() ? white : grey);
+            QCOMPARE(colour(x, edge.bottom()), grey);
+        }
+        for (int y = edge.top(); y <= edge.bottom(); ++y) {
+            QCOMPARE(colour(edge.left(), y), y < edge.bottom() ? white : grey);
+            QCOMPARE(colour(edge.right(), y), grey);
+        }
+    }
+
     // The arrows step the sizes level by level, stop at 1 and at 5, and every press saves both.
     // Another card back shows on the table at once; each choice is saved, and "Ok" only hides.
     void choicesAreTakenAndSaved() {
