@@ -8,17 +8,6 @@ const Seats kAllComputers = {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert, 
 
 class BettingTest : public TableTest {};
 
-TEST_F(BettingTest, StreetMovesOnWhenTheTurnComesBackToTheOpener) {
-    handOn(Street::Flop, 100, kChamp);
-    game.check();
-    // Freak, Geek and Master check on the flop; Champ's turn opens the turn card and the four
-    // seats from Champ to Robot act on it within the same click.
-    EXPECT_EQ(script.turns, kAllComputers);
-    EXPECT_EQ(t.street, Street::Turn);
-    EXPECT_EQ(view.status(kRobot), "Check");
-    EXPECT_EQ(t.pot, 100);
-}
-
 TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
     seatEveryone();
     t.blindmarker = kGeek; // moves on to Master at the Deal

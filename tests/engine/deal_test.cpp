@@ -29,24 +29,6 @@ protected:
     }
 };
 
-TEST_F(DealTest, TheShuffleMakesTwentyThousandAndOneSwapsFromTheLastOrder) {
-    // Replayed by hand from the same seed: two draws a swap, i before j.
-    Deck expected = freshDeck();
-    Random31 random(2024);
-    for (int pass = 0; pass < 2; ++pass)
-        for (int swap = 0; swap < 20001; ++swap) {
-            const auto i = static_cast<std::size_t>(random() % 52);
-            const auto j = static_cast<std::size_t>(random() % 52);
-            std::swap(expected[i], expected[j]);
-        }
-    Deck deck = freshDeck();
-    Random31 same(2024);
-    shuffleDeck(deck, same);
-    shuffleDeck(deck, same);
-    EXPECT_EQ(deck, expected);
-    EXPECT_EQ(same(), random());
-}
-
 TEST_F(DealTest, BrokeSeatsAreSkippedByBothSearches) {
     seatEveryone();
     t.seats[kExpert].cash = 0;

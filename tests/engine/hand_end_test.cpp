@@ -24,15 +24,6 @@ protected:
     }
 };
 
-TEST_F(HandEndTest, SeatWithNoCashLeftTakesNoPart) {
-    t.seats[kFreak].cash = 0;
-    onlyInHand({kHuman, kFreak, kGeek, kMaster});
-    game.fold();
-    EXPECT_EQ(view.status(kFreak), "");
-    EXPECT_EQ(view.result(), "Geek wins"); // one winner who is not the human
-    EXPECT_EQ(t.seats[kFreak].cash, 0);
-}
-
 TEST_F(HandEndTest, UnfoldedSeatsAreComparedEvenWhenAllAreOutOfCash) {
     t.seats[kFreak].cash = 0;
     t.seats[kMaster].cash = -2;

@@ -73,24 +73,5 @@ TEST_F(SavedGameTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimi
               std::tuple(INT32_MIN, AiLevel{INT32_MIN}, INT32_MIN));
 }
 
-TEST_F(SavedGameTest, CashIsSavedForEverySeatInItsFixedOrderAndEachReadsBack) {
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
-        table.seats[seat].cash = seat == kHuman ? -5 : 100 * seat;
-    saveCash(table, file);
-    EXPECT_EQ(readBytes(path), "[Cash]\nfreak=700\nplayer=-5\ngeek=600\nmaster=500\nchamp=400\n"
-                               "pinhead=300\nexpert=200\nrobot=100\n");
-    TableState loaded;
-    loadSavedGame(loaded, file);
-    for (SeatCode seat = kRobot; seat <= kHuman; ++seat)
-        EXPECT_EQ(loaded.seats[seat].cash, table.seats[seat].cash) << seatFacts(seat).name;
-
-    // A deal writes the background colour first: on a first run its section comes first.
-    fs::remove(path);
-    table.bgcolor = 9;
-    saveDealSettings(table, file);
-    EXPECT_EQ(readBytes(path), "[Background]\nColor=9\n\n\n[Cash]\nfreak=700\nplayer=-5\ngeek=600\n"
-                               "master=500\nchamp=400\npinhead=300\nexpert=200\nrobot=100\n");
-}
-
 } // namespace
 } // namespace omaha
