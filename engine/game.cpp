@@ -10,8 +10,7 @@
 namespace omaha {
 
 Game::Game(TableView& view, SettingsStore& settings, Opponents& opponents, Clock clock)
-    : view_(view), settings_(settings), opponents_(opponents), clock_(std::move(clock)) {
-}
+    : view_(view), settings_(settings), opponents_(opponents), clock_(std::move(clock)) {}
 
 void Game::startup() {
     loadSavedGame(table_, settings_);

@@ -59,7 +59,6 @@ public:
     void observeHands(HandObserver& observer) { observer_ = &observer; }
 
     const TableState& table() const { return table_; }
-    const SettingsStore& settings() const { return settings_; }
 
 private:
     // Tests set up the positions they play from through this one door.

@@ -21,8 +21,7 @@ void RecordingView::showCash(SeatCode seat, std::int32_t cash) {
 }
 
 void RecordingView::showPot(std::int32_t pot) {
-    pot_ = std::to_string(pot);
-    log_.push_back("pot " + pot_);
+    log_.push_back("pot " + std::to_string(pot));
 }
 
 void RecordingView::showResult(std::string_view text) {
@@ -43,7 +42,6 @@ void RecordingView::setStayCaption(std::string_view caption) {
 }
 
 void RecordingView::showCards(const TableState&) {
-    ++paintCount_;
     log_.push_back("paint");
 }
 

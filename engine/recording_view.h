@@ -32,7 +32,6 @@ public:
     const std::string& status(SeatCode seat) const { return statuses_[seat]; }
     bool yellow(SeatCode seat) const { return yellow_[seat]; }
     const std::string& cashText(SeatCode seat) const { return cash_[seat]; }
-    const std::string& potText() const { return pot_; }
     const std::string& result() const { return result_; }
     bool enabled(TableButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
     const std::string& stayCaption() const { return stayCaption_; }
@@ -40,8 +39,6 @@ public:
     // Message boxes shown since the last call, oldest first.
     std::vector<Message> takeMessages();
     const std::vector<Message>& messages() const { return messages_; }
-
-    int paintCount() const { return paintCount_; }
 
     // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint",
     // "wipe 3", "wipe board".
@@ -52,14 +49,12 @@ private:
     BySeat<std::string> statuses_{};
     BySeat<bool> yellow_{};
     BySeat<std::string> cash_{};
-    std::string pot_;
     std::string result_;
     // A fresh window has every table button enabled and reads "Check".
     std::array<bool, 4> buttons_{true, true, true, true};
     std::string stayCaption_ = "Check";
     std::vector<Message> messages_;
     std::vector<std::string> log_;
-    int paintCount_ = 0;
 };
 
 } // namespace omaha

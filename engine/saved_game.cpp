@@ -28,8 +28,8 @@ constexpr Limits kBetLimits{1, 1'000'000};
 constexpr Limits kCashLimits{100, 1'000'000};
 constexpr Limits kCardBackLimits{kFirstCardBack, kLastCardBack};
 
-std::int32_t readWithin(const SettingsStore& store, std::string_view section,
-                        std::string_view key, std::int32_t fallback, Limits limits) {
+std::int32_t readWithin(const SettingsStore& store, std::string_view section, std::string_view key,
+                        std::int32_t fallback, Limits limits) {
     const std::int32_t value = store.readInt(section, key, fallback);
     return value >= limits.lowest && value <= limits.highest ? value : fallback;
 }

@@ -21,7 +21,7 @@ protected:
         game.startup();
     }
     using TableTest::startupWith;
-    std::int32_t saved(const char* key) const { return game.settings().readInt("Cash", key, -1); }
+    std::int32_t saved(const char* key) const { return settings.readInt("Cash", key, -1); }
 };
 
 TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
@@ -30,7 +30,7 @@ TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
     const std::int32_t expertBefore = t.seats[kExpert].cash;
     game.deal();
     EXPECT_EQ(saved("expert"), expertBefore);
-    EXPECT_EQ(game.settings().readInt("Background", "Color", -1), 0);
+    EXPECT_EQ(settings.readInt("Background", "Color", -1), 0);
     EXPECT_EQ(t.blindmarker, kHuman);
     // Robot posted the small blind, then answered the human's big one.
     EXPECT_EQ(view.status(kRobot), "Calls");

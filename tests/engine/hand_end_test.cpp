@@ -102,8 +102,8 @@ TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
         EXPECT_EQ(logged("wipe " + std::to_string(seat)), seat != kPinhead) << seat;
     }
     EXPECT_EQ(buttons(), "D---");
-    EXPECT_EQ(game.settings().readInt("Cash", "player", 0), 1240);
-    EXPECT_EQ(game.settings().readInt("Cash", "pinhead", 1200), 0);
+    EXPECT_EQ(settings.readInt("Cash", "player", 0), 1240);
+    EXPECT_EQ(settings.readInt("Cash", "pinhead", 1200), 0);
     EXPECT_TRUE(messageTexts().empty());
 
     SetUp();

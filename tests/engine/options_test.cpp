@@ -21,7 +21,7 @@ TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsTheInitialCash) {
     EXPECT_EQ(t.seats[kExpert].cash, 699);
     EXPECT_EQ(t.seats[kRobot].cash, 698);
     // A restart measures the target from the new game's cash.
-    EXPECT_EQ(game.settings().readInt("Cash", "initial", -1), 700);
+    EXPECT_EQ(settings.readInt("Cash", "initial", -1), 700);
     EXPECT_EQ(view.status(kRobot), "big blind");
 }
 
@@ -40,7 +40,7 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
         EXPECT_EQ(messageTexts(), expectedMessages) << text;
         EXPECT_EQ(t.initialcash, expected) << text;
         EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
-        EXPECT_EQ(game.settings().readInt("Cash", "initial", -1), expected) << text;
+        EXPECT_EQ(settings.readInt("Cash", "initial", -1), expected) << text;
     }
 }
 
@@ -61,7 +61,7 @@ TEST_F(NewGameTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {
     for (const SeatCode seat : kTableOrder)
         EXPECT_EQ(view.cashText(seat), "500");
     EXPECT_EQ(t.pot, pot);
-    EXPECT_EQ(game.settings().readInt("Cash", "pinhead", -1), 1200); // saved at the next Deal
+    EXPECT_EQ(settings.readInt("Cash", "pinhead", -1), 1200); // saved at the next Deal
 }
 
 } // namespace

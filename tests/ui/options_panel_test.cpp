@@ -19,7 +19,7 @@ struct Options : Window {
     }
 
     std::int32_t stored(const char* section, const char* key) {
-        return form.game().settings().readInt(section, key, -1);
+        return form.settings().readInt(section, key, -1);
     }
     void arrow(bool up) {
         OptionsUpDown* upDown = find<OptionsUpDown>(form.options(), "UpDown1");
