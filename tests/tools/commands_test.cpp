@@ -164,11 +164,12 @@ protected:
         SettingsFile file(folder / "vellum.ini");
         test_files::writeBytes(file.path(), freshSettingsText(parsePlayOptions(options).options));
         file.writeInts({{"Background", "Color", 0}}); // the value the file holds
-        std::string command = "trap '' XFSZ; prlimit --fsize=" +
-                              std::to_string(std::filesystem::file_size(file.path())) + " sim play";
+        std::ostringstream command;
+        command << "trap '' XFSZ; prlimit --fsize=" << std::filesystem::file_size(file.path())
+                << " sim play";
         for (const std::string_view word : options)
-            command += " " + std::string(word);
-        return run(command + " 2>&1");
+            command << ' ' << word;
+        return run(command.str() + " 2>&1");
     }
 
     std::string tmp() const { return tmpdir_.path().string(); }
