@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <ostream>
+#include <string>
 
 namespace omaha {
 
@@ -11,6 +12,11 @@ inline constexpr int kFailedStatus = 3;
 
 // Throws when `out` has lost something written to it, so that no lost line goes unnoticed.
 void requireWritten(std::ostream& out);
+
+// What went wrong, as one line: the error's message and, for a settings file that could not be
+// written, the system's reason after it ("Unable to write to /tmp/x/vellum.ini: No space left on
+// device"). The window shows that reason among the details of its box; a line must say it all.
+std::string failureText(const std::exception& failure);
 
 // Runs a command's work and returns its exit status, once all it wrote has left `out`. Any
 // failure, including output that cannot be written, is told on `err` as "error: <reason>" and
@@ -25,7 +31,7 @@ int runReportingFailures(std::ostream& out, std::ostream& err, Work work) {
         return status;
     } catch (const std::exception& failure) {
         out.flush();
-        err << "error: " << failure.what() << '\n';
+        err << "error: " << failureText(failure) << '\n';
         return kFailedStatus;
     }
 }

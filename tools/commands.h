@@ -10,8 +10,9 @@ namespace omaha {
 // not rank, 2 for a command line that cannot be read, 3 (after "error: <reason>" on `err`) when
 // the work could not be done, output that could not be written among it.
 
-// `omaha-sim eval`: ranks the cards of each input line.
-int runEvalCommand(std::istream& in, std::ostream& out, std::ostream& err);
+// `omaha-sim eval`: ranks the cards of each input line. It takes no arguments.
+int runEvalCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
 
 // `omaha-sim play [options]`: plays one scripted game.
 int runPlayCommand(std::span<const std::string_view> options, std::ostream& out, std::ostream& err);

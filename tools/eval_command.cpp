@@ -4,6 +4,7 @@
 #include "tools/card_text.h"
 #include "tools/command_failure.h"
 #include "tools/commands.h"
+#include "tools/quoted_word.h"
 
 #include <array>
 #include <istream>
@@ -15,6 +16,8 @@
 namespace omaha {
 
 namespace {
+
+constexpr std::string_view kEvalUsage = "usage: omaha-sim eval < cards\n";
 
 // Most cards a line can hold; words beyond it are only counted.
 constexpr std::size_t kMaxCards = 9;
@@ -52,7 +55,7 @@ ReadLine readCards(std::string_view line) {
         const std::optional<Card> card = parseCard(word);
         if (!card) {
             if (read.error.empty())
-                read.error = "not a card: '" + shortened(word) + "'";
+                read.error = "not a card: " + quotedWord(shortened(word));
         } else if (read.count < kMaxCards) {
             read.cards[read.count] = *card;
         }
@@ -120,7 +123,15 @@ int rankLines(std::istream& in, std::ostream& out) {
 
 } // namespace
 
-int runEvalCommand(std::istream& in, std::ostream& out, std::ostream& err) {
+int runEvalCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    if (!args.empty()) {
+        err << "omaha-sim eval: "
+            << (args[0].starts_with('-') ? "unknown option " : "unexpected word ")
+            << quotedWord(args[0]) << '\n'
+            << kEvalUsage;
+        return 2;
+    }
     return runReportingFailures(out, err, [&] { return rankLines(in, out); });
 }
 

@@ -1,6 +1,7 @@
 // The headless companion of the game: the same engine, evaluator, opponents and settings code,
 // driven from the command line.
 #include "tools/commands.h"
+#include "tools/quoted_word.h"
 
 #include <iostream>
 #include <string_view>
@@ -25,10 +26,11 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    if (args[0] == "eval" && args.size() == 1)
-        return omaha::runEvalCommand(std::cin, std::cout, std::cerr);
+    const auto options = std::span(args).subspan(1);
+    if (args[0] == "eval")
+        return omaha::runEvalCommand(options, std::cin, std::cout, std::cerr);
     if (args[0] == "play")
-        return omaha::runPlayCommand(std::span(args).subspan(1), std::cout, std::cerr);
-    std::cerr << kUsage;
+        return omaha::runPlayCommand(options, std::cout, std::cerr);
+    std::cerr << "omaha-sim: unknown command " << omaha::quotedWord(args[0]) << '\n' << kUsage;
     return 2;
 }

@@ -15,6 +15,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace omaha {
 
@@ -27,13 +28,24 @@ constexpr std::string_view kPlayUsage =
     "                      [--small N] [--big N] [--cash N] [--until N]\n"
     "  LETTERS: c Check/Call, r Raise, f Fold, used in turn and cycled\n";
 
-// Runs one press as the window would: an error ends the press and is shown in a box.
+// Runs one press as the window would: an error ends the press and is shown in a box. The
+// message keeps the reason that the window's box gives among its details.
 template <typename Press>
 void press(RecordingView& view, Press action) {
     try {
         action();
     } catch (const std::exception& error) {
-        view.showMessage(error.what(), "Error");
+        view.showMessage(failureText(error), "Error");
+    }
+}
+
+// The tool's own first write of the settings file fails as the game's writes do, naming the file
+// and the system's reason.
+void writeFreshSettings(const SettingsFile& settings, const PlayOptions& options) {
+    try {
+        replaceFileAtomically(settings.path(), freshSettingsText(options), std::nullopt);
+    } catch (const std::system_error& error) { // filesystem_error too
+        throw SettingsWriteError(settings.path(), error.code().message());
     }
 }
 
@@ -41,7 +53,7 @@ void press(RecordingView& view, Press action) {
 void playGame(const PlayOptions& options, std::ostream& out) {
     const ScratchFolder scratch;
     SettingsFile settings(scratch.path() / "vellum.ini");
-    replaceFileAtomically(settings.path(), freshSettingsText(options), std::nullopt);
+    writeFreshSettings(settings, options);
 
     RecordingView view;
     // The seed stands in for the clock, at the very moment the game would read it.

@@ -1,6 +1,7 @@
 #include "tools/play_options.h"
 
 #include "settings/integer_value.h"
+#include "tools/quoted_word.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +43,7 @@ struct Option {
 constexpr std::array<Option, 8> kOptions = {{
     {"--seed", "a number from 0 to 4294967295",
      [](std::string_view value, PlayOptions& options) { return readNumber(value, options.seed); }},
-    {"--hands", "a number from 0 up",
+    {"--hands", "a number from 0 to 9223372036854775807",
      [](std::string_view value, PlayOptions& options) {
          return readNumber(value, options.hands) && options.hands >= 0;
      }},
@@ -63,15 +64,14 @@ constexpr std::array<Option, 8> kOptions = {{
 ParsedPlayOptions parsePlayOptions(std::span<const std::string_view> args) {
     ParsedPlayOptions parsed;
     for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string name(args[i]);
         const auto option = std::ranges::find(kOptions, args[i], &Option::name);
         if (option == kOptions.end())
-            parsed.problem = "unknown option '" + name + "'";
+            parsed.problem = "unknown option " + quotedWord(args[i]);
         else if (i + 1 == args.size())
-            parsed.problem = name + " needs a value";
+            parsed.problem = std::string(option->name) + " needs a value";
         else if (!option->read(args[i + 1], parsed.options))
-            parsed.problem = name + " needs " + std::string(option->needs) + ", not '" +
-                             std::string(args[i + 1]) + "'";
+            parsed.problem = std::string(option->name) + " needs " + std::string(option->needs) +
+                             ", not " + quotedWord(args[i + 1]);
         if (!parsed.problem.empty())
             return parsed;
     }

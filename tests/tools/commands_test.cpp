@@ -1,13 +1,16 @@
+#include "settings/settings_file.h"
+#include "tests/temp_folder.h"
 #include "tools/bounded_lines.h"
 #include "tools/commands.h"
+#include "tools/fresh_settings.h"
 #include "tools/play_options.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
-#include <stdlib.h>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -19,11 +22,13 @@
 namespace omaha {
 namespace {
 
+using namespace std::literals;
+
 // The exit status and everything written.
 std::pair<int, std::string> evaluate(const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = runEvalCommand(in, out, err);
+    const int status = runEvalCommand({}, in, out, err);
     EXPECT_EQ(err.str(), "");
     return {status, out.str()};
 }
@@ -48,6 +53,8 @@ TEST(EvalCommand, ReportsBadLinesAndGoesOn) {
         {"2c 2d Ah Ks Qx", "not a card: 'Qx'"},
         {"2c 2d 10c Ks Qh Kingofhearts!", "not a card: '10c'"},
         {"2c 2d Ah Ks Kingofhearts!", "not a card: 'Kingofhearts...'"},
+        // What the terminal shows is what the line held, with nothing it could act on.
+        {"2c 2d Ah Ks Q\0c\x1b[2J\x7f\\"s, R"(not a card: 'Q\x00c\x1b[2J\x7f\\')"},
         {"2c 2d Ah AH Ks", "Ah appears more than once"},
         {"Ah Kd 2c 3c 4c 5c 6c 7c Ah", "Ah appears more than once"},
         {longest + " ", tooLong},
@@ -79,29 +86,33 @@ TEST(EvalCommand, LostOutputOrUnreadableInputEndsTheRunWithStatusThree) {
         BreakingInput broken(read);
         std::istream in(&broken);
         std::ostringstream out, err;
-        EXPECT_EQ(runEvalCommand(in, out, err), 3);
+        EXPECT_EQ(runEvalCommand({}, in, out, err), 3);
         EXPECT_EQ(err.str(), "error: cannot read the input\n");
     }
     std::istringstream in("2c 2d Ah Ks Qc\n2c 2d Ah Ks Qc\n");
     std::ostringstream out, err;
     out.setstate(std::ios::badbit);
-    EXPECT_EQ(runEvalCommand(in, out, err), 3);
+    EXPECT_EQ(runEvalCommand({}, in, out, err), 3);
     EXPECT_EQ(err.str(), "error: cannot write the output\n");
     std::string rest; // it stops at the first line it could not answer
     EXPECT_TRUE(std::getline(in, rest));
 }
 
-// What is wrong with a command line is named before the usage. Whatever the settings file may
-// hold as an integer goes into it as given, and a game may end before its first deal; what the
-// game then plays is pinned by the golden games.
+// What is wrong with a command line is named before the usage, with what was typed shown byte for
+// byte. Whatever the settings file may hold as an integer goes into it as given; what the game
+// then plays is pinned by the golden games.
 TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
     const std::pair<std::vector<std::string_view>, std::string> cases[] = {
         {{"--seed", "4294967296"}, "--seed needs a number from 0 to 4294967295, not '4294967296'"},
-        {{"--hands", "ten"}, "--hands needs a number from 0 up, not 'ten'"},
-        {{"--hands", "-1"}, "--hands needs a number from 0 up, not '-1'"},
+        {{"--seed", "99999999999999999999"},
+         "--seed needs a number from 0 to 4294967295, not '99999999999999999999'"},
+        {{"--hands", "-1"}, "--hands needs a number from 0 to 9223372036854775807, not '-1'"},
+        {{"--hands", "9223372036854775808"},
+         "--hands needs a number from 0 to 9223372036854775807, not '9223372036854775808'"},
         {{"--script", ""}, "--script needs letters c, r and f, not ''"},
-        {{"--script", "cx"}, "--script needs letters c, r and f, not 'cx'"},
+        {{"--script", "c\0"sv}, R"(--script needs letters c, r and f, not 'c\x00')"},
         {{"--colour", "3"}, "unknown option '--colour'"},
+        {{"--\x7f\\"}, R"(unknown option '--\x7f\\')"},
         {{"--level", "2.5"}, "--level needs an integer, not '2.5'"},
         {{"--until", "+-1"}, "--until needs an integer, not '+-1'"},
         {{"--until", "0x100000000"}, "--until needs an integer, not '0x100000000'"}};
@@ -112,54 +123,106 @@ TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
         EXPECT_TRUE(err.str().starts_with("omaha-sim play: " + problem + "\nusage: ")) << err.str();
     }
     const std::vector<std::string_view> given = {"--cash",       "0x1F",    "--until",
-                                                 "-99999999999", "--hands", "0"};
+                                                 "-99999999999", "--hands", "9223372036854775807"};
     const ParsedPlayOptions parsed = parsePlayOptions(given);
     EXPECT_EQ(
         std::tuple(parsed.problem, parsed.options.cash, parsed.options.until, parsed.options.hands),
-        std::tuple("", "0x1F", "-99999999999", 0));
+        std::tuple("", "0x1F", "-99999999999", INT64_MAX));
 }
 
 // The built omaha-sim run as a player would run it, for what only a whole process shows: its
-// exit status, a full disk, an output nobody can take.
-TEST(SimBinary, FailuresExitWithTheirStatusAndLeaveNoFolder) {
-    std::string folder = (std::filesystem::temp_directory_path() / "sim-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    struct Case {
-        const char* command; // "sim" stands for the tool; standard error goes to the pipe
+// exit status, a full disk, an output nobody can take. Each run gets an empty TMPDIR.
+class SimBinary : public ::testing::Test {
+protected:
+    struct Run {
         int status;
-        const char* errorStart;
+        std::string output; // each scratch folder's random name as omaha-sim-XXXXXX
     };
-    for (const Case& failing : {
-             // A command line that cannot be read.
-             Case{"sim 2>&1", 2, "usage: omaha-sim eval < cards\n"},
-             Case{"sim play --hands 2>&1", 2, "omaha-sim play: --hands needs a value\nusage: "},
-             // No folder to put the settings file in.
-             Case{"TMPDIR=/nonexistent sim play --hands 1 2>&1 >/dev/null", 3,
-                  "error: cannot create a temporary folder in /nonexistent: "},
-             // Output that cannot be written.
-             Case{"sim play --hands 2 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
-             Case{"echo 'Ah Kh Qh Jh Th' | sim eval 2>&1 >/dev/full", 3,
-                  "error: cannot write the output\n"},
-             // Input that cannot be read: a folder.
-             Case{"sim eval </ 2>&1", 3, "error: cannot read the input\n"},
-             // A disk too full for the settings file: with SIGXFSZ ignored, a write past the
-             // size limit fails as on a full disk.
-             Case{"trap '' XFSZ; ulimit -f 0; sim play --hands 1 2>&1 >/dev/null", 3, "error: "},
-         }) {
-        std::string command = failing.command;
+
+    // Runs `command` in the shell, "sim" in it standing for the tool.
+    Run run(std::string command) const {
         command.replace(command.find("sim"), 3, OMAHA_SIM_PATH);
-        FILE* const pipe = popen(("export TMPDIR='" + folder + "'; " + command).c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string errors;
+        FILE* const pipe = popen(("export TMPDIR='" + tmp() + "'; " + command).c_str(), "r");
+        if (pipe == nullptr)
+            throw std::runtime_error("popen failed");
+        std::string output;
         char buffer[256];
         for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            errors.append(buffer, got);
+            output.append(buffer, got);
         const int status = pclose(pipe);
-        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, failing.status) << command;
-        EXPECT_TRUE(errors.starts_with(failing.errorStart)) << command << ": " << errors;
-        EXPECT_TRUE(std::filesystem::is_empty(folder)) << command;
+        EXPECT_TRUE(std::filesystem::is_empty(tmpdir_.path())) << command;
+        static const std::regex scratchName("omaha-sim-[A-Za-z0-9]{6}");
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                std::regex_replace(output, scratchName, "omaha-sim-XXXXXX")};
     }
-    std::filesystem::remove_all(folder);
+
+    // Runs `play` with all it prints, on a disk too small for the settings file to grow past the
+    // size it has once the game has rewritten what `options` put in it: with SIGXFSZ ignored, a
+    // write past the process's file size limit fails as on a full disk, "File too large".
+    Run playOnFullDisk(const std::vector<std::string_view>& options) const {
+        const test_files::TempFolder folder;
+        SettingsFile file(folder / "vellum.ini");
+        test_files::writeBytes(file.path(), freshSettingsText(parsePlayOptions(options).options));
+        file.writeInts({{"Background", "Color", 0}}); // the value the file holds
+        std::ostringstream command;
+        command << "trap '' XFSZ; prlimit --fsize=" << std::filesystem::file_size(file.path())
+                << " sim play";
+        for (const std::string_view word : options)
+            command << ' ' << word;
+        return run(command.str() + " 2>&1");
+    }
+
+    std::string tmp() const { return tmpdir_.path().string(); }
+
+private:
+    const test_files::TempFolder tmpdir_;
+};
+
+TEST_F(SimBinary, FailuresExitWithTheirStatus) {
+    const std::string unwritable =
+        "error: Unable to write to " + tmp() + "/omaha-sim-XXXXXX/vellum.ini: ";
+    const std::tuple<std::string, int, std::string> cases[] = {
+        // A command line that cannot be read; standard error goes to the pipe.
+        {"sim 2>&1", 2, "usage: omaha-sim eval < cards\n"},
+        {"sim deal 2>&1", 2, "omaha-sim: unknown command 'deal'\nusage: omaha-sim eval < cards\n"},
+        {"sim eval --x 2>&1", 2,
+         "omaha-sim eval: unknown option '--x'\nusage: omaha-sim eval < cards\n"},
+        {"sim eval cards 2>&1", 2,
+         "omaha-sim eval: unexpected word 'cards'\nusage: omaha-sim eval < cards\n"},
+        {"sim play --hands 2>&1", 2, "omaha-sim play: --hands needs a value\nusage: "},
+        // No folder to put the settings file in.
+        {"TMPDIR=/nonexistent sim play --hands 1 2>&1 >/dev/null", 3,
+         "error: cannot create a temporary folder in /nonexistent: "},
+        // Output that cannot be written.
+        {"sim play --hands 2 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
+        {"echo 'Ah Kh Qh Jh Th' | sim eval 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
+        // Input that cannot be read: a folder.
+        {"sim eval </ 2>&1", 3, "error: cannot read the input\n"},
+        // No room even for the tool's own first write of the settings file.
+        {"trap '' XFSZ; ulimit -f 0; sim play --hands 1 2>&1 >/dev/null", 3,
+         unwritable + "File too large\n"},
+    };
+    for (const auto& [command, status, errorStart] : cases) {
+        const Run ran = run(command);
+        EXPECT_EQ(ran.status, status) << command;
+        EXPECT_TRUE(ran.output.starts_with(errorStart)) << command << ": " << ran.output;
+    }
+}
+
+// The system's reason goes with the file that could not be written: after "error:" when the
+// game cannot start, and in the message the press shows when it can.
+TEST_F(SimBinary, AFailedWriteOfTheSettingsFileGivesTheReason) {
+    const std::string unwritable =
+        "Unable to write to " + tmp() + "/omaha-sim-XXXXXX/vellum.ini: File too large";
+    // A target of 50 reads as 600, which start-up writes back: a digit more.
+    const Run startup = playOnFullDisk({"--until", "50", "--hands", "1"});
+    EXPECT_EQ(std::pair(startup.status, startup.output),
+              std::pair(3, "error: " + unwritable + "\n"));
+    // A seat that ends the first hand over 999 needs a digit more at the next deal.
+    const Run deal = playOnFullDisk({"--cash", "999", "--hands", "1"});
+    EXPECT_EQ(deal.status, 0);
+    EXPECT_NE(deal.output.find("\"messages\":[\"" + unwritable + "\"]"), std::string::npos)
+        << deal.output;
 }
 
 } // namespace
