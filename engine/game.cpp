@@ -20,6 +20,15 @@ void Game::startup() {
     // The first hand of a run has Expert on the small blind and Robot on the big one.
     table_.blindmarker = kRobot;
     table_.opener = kRobot;
+    // A game saved after it was lost or won deals no hand: the table shows the saved cash and the
+    // game-over box, as the next Deal would, and only a new game goes on.
+    if (isGameOver()) {
+        for (const SeatCode seat : kTableOrder)
+            view_.showCash(seat, table_.seats[seat].cash);
+        view_.showPot(table_.pot);
+        announceGameOver();
+        return;
+    }
     dealNextHand();
 }
 
@@ -29,18 +38,8 @@ void Game::deal() {
     view_.wipeBoard();
     saveDealSettings(table_, settings_);
     view_.showStatus(kHuman, "");
-
-    if (table_.seats[kHuman].cash <= 0) {
-        view_.showMessage("You lose!", "Game over");
-        disableTableButtons();
-        return;
-    }
-    bool computersBroke = true;
-    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-        computersBroke = computersBroke && table_.seats[seat].cash <= 0;
-    if (computersBroke) {
-        view_.showMessage("You win!", "Game over");
-        disableTableButtons();
+    if (isGameOver()) {
+        announceGameOver();
         return;
     }
 
@@ -49,6 +48,20 @@ void Game::deal() {
     table_.blindmarker = seatAfter(table_.blindmarker);
     table_.opener = table_.blindmarker;
     dealNextHand();
+}
+
+bool Game::isGameOver() const {
+    if (table_.seats[kHuman].cash <= 0)
+        return true;
+    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+        if (table_.seats[seat].cash > 0)
+            return false;
+    return true;
+}
+
+void Game::announceGameOver() {
+    view_.showMessage(table_.seats[kHuman].cash <= 0 ? "You lose!" : "You win!", "Game over");
+    disableTableButtons();
 }
 
 void Game::reseedFromClock() {

@@ -34,7 +34,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     // Loads the saved game and deals the first hand, Expert on the small blind and Robot on the
-    // big.
+    // big; a saved game that is already over says so instead and deals nothing.
     void startup();
 
     // The table's buttons.
@@ -63,6 +63,11 @@ public:
 private:
     // Tests set up the positions they play from through this one door.
     friend class GamePosition;
+
+    // No hand can be dealt: the human has no cash left, or no computer player has any.
+    bool isGameOver() const;
+    // "You lose!" or "You win!", after which only a new game goes on.
+    void announceGameOver();
 
     // A hand from the deal to its first wait for the human.
     void resetForNewHand();

@@ -43,10 +43,17 @@ std::string cardName(Card card) {
     return name;
 }
 
+void HandHistory::newGame(std::int32_t startingCash) {
+    newGameLine_ = "New game: every seat starts with " + std::to_string(startingCash);
+    handsDealt_ = 0;
+}
+
 void HandHistory::handDealt(const Hole& yourCards) {
     if (hands_.size() == kKeptHands)
         hands_.pop_front();
     hands_.emplace_back();
+    if (!newGameLine_.empty())
+        add(std::exchange(newGameLine_, {}));
     add("Hand " + std::to_string(++handsDealt_));
     add("You hold " + cardNames(yourCards));
 }

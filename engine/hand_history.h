@@ -17,6 +17,7 @@ class HandHistory final : public HandObserver {
 public:
     static constexpr std::size_t kKeptHands = 200;
 
+    void newGame(std::int32_t startingCash) override;
     void handDealt(const Hole& yourCards) override;
     void blindPosted(SeatCode seat, Blind blind, std::int32_t amount) override;
     void acted(SeatCode seat, Action action, std::int32_t amount) override;
@@ -37,7 +38,9 @@ private:
     void add(std::string line);
 
     std::deque<std::vector<std::string>> hands_;
-    long handsDealt_ = 0;
+    long handsDealt_ = 0; // in this game: a new game counts from 1 again
+    // Opens the first hand of a new game, to mark where the old game ended.
+    std::string newGameLine_;
     std::function<void()> changed_;
 };
 

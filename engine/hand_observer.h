@@ -20,6 +20,8 @@ class HandObserver {
 public:
     virtual ~HandObserver() = default;
 
+    // A new game: every seat starts with `startingCash`.
+    virtual void newGame(std::int32_t /*startingCash*/) {}
     // A new hand: the human's four cards.
     virtual void handDealt(const Hole& /*yourCards*/) {}
     virtual void blindPosted(SeatCode /*seat*/, Blind /*blind*/, std::int32_t /*amount*/) {}

@@ -1,4 +1,5 @@
 #include "engine/game.h"
+#include "engine/saved_game.h"
 #include "engine/whole_number.h"
 
 #include <algorithm>
@@ -28,12 +29,13 @@ void Game::startNewGame(std::string_view moneyText) {
         view_.showMessage("the value is off limits", "");
         return;
     }
-    // Written first, so that a restart measures the target from this game's starting cash; a
-    // failed write leaves the old game as it was.
-    settings_.writeInts({{"Cash", "initial", *cash}});
+    // Written first and in one go, so that a restart carries on with the new game, and a failed
+    // write leaves the old game as it was.
+    saveFreshCash(*cash, settings_);
     for (Seat& seat : table_.seats)
         seat.cash = *cash;
     table_.initialcash = *cash;
+    observer_->newGame(*cash);
     // Last game's winners are no longer marked.
     whitenStatuses();
     view_.showStatus(kHuman, "");
@@ -63,7 +65,8 @@ void Game::enterInitialCash(std::string_view text) {
         return;
     table_.initialcash = *cash;
     view_.showMessage("New initial cash value confirmation", "");
-    settings_.writeInts({{"Cash", "initial", *cash}});
+    // Every seat's new cash is saved with it, so that a restart shows what the table shows now.
+    saveFreshCash(*cash, settings_);
     // The hand in progress goes on with the new cash; seats that were broke are back in play.
     for (const SeatCode seat : kTableOrder)
         setCash(seat, *cash);

@@ -75,6 +75,14 @@ void saveCash(const TableState& table, SettingsStore& store) {
     store.writeInts(cash);
 }
 
+void saveFreshCash(std::int32_t cash, SettingsStore& store) {
+    std::array<IntSetting, 1 + kSeatCount> fresh{};
+    fresh.front() = {"Cash", "initial", cash};
+    for (std::size_t at = 0; at < kCashKeyOrder.size(); ++at)
+        fresh[1 + at] = {"Cash", seatFacts(kCashKeyOrder[at]).cashKey, cash};
+    store.writeInts(fresh);
+}
+
 void saveDealSettings(const TableState& table, SettingsStore& store) {
     std::array<IntSetting, 1 + kSeatCount> deal{};
     deal.front() = {"Background", "Color", table.bgcolor};

@@ -14,6 +14,9 @@ void loadSavedGame(TableState& table, SettingsStore& store);
 // Writes every seat's cash: freak, player, geek, master, champ, pinhead, expert, robot.
 void saveCash(const TableState& table, SettingsStore& store);
 
+// A fresh start at `cash`: the initial cash and every seat's cash, in one write.
+void saveFreshCash(std::int32_t cash, SettingsStore& store);
+
 // What every Deal writes before anything else: the background colour, then every seat's cash.
 void saveDealSettings(const TableState& table, SettingsStore& store);
 

@@ -1,7 +1,5 @@
 #include "game_position.h"
 
-#include <limits>
-
 namespace omaha::testing {
 namespace {
 
@@ -50,21 +48,6 @@ TEST_F(DealTest, BrokeSeatsAreSkippedByBothSearches) {
         const Blinds blinds = dealFrom(opener);
         EXPECT_TRUE((blinds == Blinds{kHuman, kGeek} || blinds == Blinds{kGeek, kHuman})) << opener;
     }
-}
-
-TEST_F(DealTest, BlindsSaturateRatherThanWrap) {
-    // Start-up makes no game-over test, so a saved game can hold anything.
-    startupWith({{"Cash", "player", std::numeric_limits<std::int32_t>::min()},
-                 {"Cash", "freak", 0},
-                 {"Cash", "geek", 5},
-                 {"Cash", "master", 0},
-                 {"Cash", "champ", 0},
-                 {"Cash", "pinhead", 0},
-                 {"Cash", "expert", 0},
-                 {"Cash", "robot", 0}});
-    EXPECT_EQ(blindsPosted(), (Blinds{kHuman, kGeek}));
-    EXPECT_EQ(t.seats[kHuman].cash, std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(t.seats[kGeek].cash, 3);
 }
 
 TEST_F(DealTest, SeatsWithoutCashHaveTheirCardsWiped) {

@@ -56,17 +56,29 @@ TEST_F(GameFlowTest, DealEndsTheGameWhenTheHumanOrEveryComputerIsBroke) {
     EXPECT_EQ(buttons(), "----");
 }
 
-TEST_F(GameFlowTest, StartUpAfterALostGameEndsAndTheNextDealSaysSo) {
-    startupWith(everyoneCash(0, 0));
-    EXPECT_EQ(t.outcount, 8);
-    game.fold();
-    game.deal();
-    EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
+TEST_F(GameFlowTest, AGameSavedAfterItEndedSaysSoAtStartUpAndDealsNothing) {
+    for (const auto& [human, computers, message] :
+         {std::tuple{0, 1200, "You lose!"}, std::tuple{INT32_MIN, 5, "You lose!"},
+          std::tuple{500, 0, "You win!"}, std::tuple{1, -3, "You win!"}}) {
+        view.clearLog();
+        startupWith(everyoneCash(human, computers));
+        EXPECT_EQ(messageTexts(), (Messages{message})) << human << " " << computers;
+        EXPECT_EQ(buttons(), "----");
+        EXPECT_EQ(view.cashText(kHuman), std::to_string(human));
+        EXPECT_EQ(view.cashText(kRobot), std::to_string(computers));
+        EXPECT_FALSE(logged("paint"));
+        EXPECT_EQ(t.seats[kHuman].cash, human); // no blind was taken
+    }
+    // Only a new game goes on.
+    game.startNewGame("1200");
+    EXPECT_EQ(buttons(), "-CRF");
+}
 
-    startupWith(everyoneCash(500, 0));
+TEST_F(GameFlowTest, TheBackgroundColourIsCarriedThroughEveryDeal) {
+    startupWith({{"Background", "Color", 7}});
     game.fold();
     game.deal();
-    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+    EXPECT_EQ(settings.readInt("Background", "Color", -1), 7);
 }
 
 } // namespace

@@ -106,10 +106,11 @@ TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
     EXPECT_EQ(settings.readInt("Cash", "pinhead", 1200), 0);
     EXPECT_TRUE(messageTexts().empty());
 
+    // The pot brings the human to the target of 1800 exactly.
     SetUp();
     t.street = Street::Flop;
     t.seats[kHuman].cash = 1790;
-    t.pot = 18;
+    t.pot = 10;
     for (SeatCode seat = kFreak; seat >= kRobot; --seat)
         script.folds[seat] = true;
     game.raise();

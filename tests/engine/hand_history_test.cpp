@@ -25,7 +25,8 @@ TEST_F(HandHistoryTest, TellsTheDealEveryActionAndEachStreetInOrder) {
     game.check(); // checks the flop; Geek raises
     const Hole& mine = t.seats[kHuman].hole;
     const Board& cards = t.board;
-    EXPECT_EQ(lastHand(), (Lines{"Hand 1",
+    EXPECT_EQ(lastHand(), (Lines{"New game: every seat starts with 1200",
+                                 "Hand 1",
                                  "You hold " + cardName(mine[0]) + " " + cardName(mine[1]) + " " +
                                      cardName(mine[2]) + " " + cardName(mine[3]),
                                  "Expert posts the small blind 1",
@@ -47,6 +48,29 @@ TEST_F(HandHistoryTest, TellsTheDealEveryActionAndEachStreetInOrder) {
                                  "Pinhead calls 2",
                                  "Expert calls 2",
                                  "Robot calls 2"}));
+}
+
+TEST_F(HandHistoryTest, MarksANewGameAndTurnsEveryStreetsCards) {
+    seatEveryone();
+    game.startNewGame("1200");
+    game.check(); // calls the big blind; the flop shows
+    game.check(); // the flop is checked round and the turn shows at Robot's turn
+    game.check(); // and the river
+    Lines streets;
+    std::ranges::copy_if(lastHand(), std::back_inserter(streets), [](const std::string& line) {
+        return line.starts_with("Flop:") || line.starts_with("Turn:") || line.starts_with("River:");
+    });
+    const Board& cards = t.board;
+    EXPECT_EQ(streets, (Lines{"Flop: " + cardName(cards[0]) + " " + cardName(cards[1]) + " " +
+                                  cardName(cards[2]),
+                              "Turn: " + cardName(cards[3]), "River: " + cardName(cards[4])}));
+
+    // The hands of the next game count from 1 again.
+    game.deal();
+    game.startNewGame("500");
+    EXPECT_EQ(Lines(lastHand().begin(), lastHand().begin() + 2),
+              (Lines{"New game: every seat starts with 500", "Hand 1"}));
+    EXPECT_EQ(history.hands()[history.hands().size() - 2].front(), "Hand 2");
 }
 
 TEST_F(HandHistoryTest, TellsTheShownHandsAndTheSplitOfThePot) {

@@ -1,3 +1,4 @@
+#include "core/seat_facts.h"
 #include "game_position.h"
 
 namespace omaha::testing {
@@ -13,15 +14,19 @@ protected:
     }
 };
 
-TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsTheInitialCash) {
+TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsEverySeatsCash) {
+    const int writesBefore = settings.writes;
     game.startNewGame("700");
     EXPECT_TRUE(messageTexts().empty());
     EXPECT_EQ(t.initialcash, 700);
     EXPECT_EQ(t.seats[kHuman].cash, 700);
     EXPECT_EQ(t.seats[kExpert].cash, 699);
     EXPECT_EQ(t.seats[kRobot].cash, 698);
-    // A restart measures the target from the new game's cash.
+    // A restart carries on with the new game, from one write.
     EXPECT_EQ(settings.readInt("Cash", "initial", -1), 700);
+    for (const SeatCode seat : kTableOrder)
+        EXPECT_EQ(settings.readInt("Cash", seatFacts(seat).cashKey, -1), 700) << seat;
+    EXPECT_EQ(settings.writes, writesBefore + 1);
     EXPECT_EQ(view.status(kRobot), "big blind");
 }
 
@@ -61,7 +66,8 @@ TEST_F(NewGameTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {
     for (const SeatCode seat : kTableOrder)
         EXPECT_EQ(view.cashText(seat), "500");
     EXPECT_EQ(t.pot, pot);
-    EXPECT_EQ(settings.readInt("Cash", "pinhead", -1), 1200); // saved at the next Deal
+    EXPECT_EQ(settings.readInt("Cash", "initial", -1), 500);
+    EXPECT_EQ(settings.readInt("Cash", "pinhead", -1), 500);
 }
 
 } // namespace
