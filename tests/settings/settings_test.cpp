@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
+#include <pwd.h>
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
@@ -228,6 +229,13 @@ TEST(DefaultSettingsPath, IsInXdgConfigHomeElseInDotConfigUnderHome) {
     for (const auto& [config, expected] : cases) {
         const ScopedVariable variable("XDG_CONFIG_HOME", config);
         EXPECT_EQ(defaultSettingsPath(), expected) << (config ? config : "(unset)");
+    }
+    // A session without a usable HOME finds the home in the user database.
+    const ScopedVariable config("XDG_CONFIG_HOME", nullptr);
+    const fs::path database = fs::path(::getpwuid(::geteuid())->pw_dir) / ".config/vellum.ini";
+    for (const char* value : {static_cast<const char*>(nullptr), "", "relative/home"}) {
+        const ScopedVariable variable("HOME", value);
+        EXPECT_EQ(defaultSettingsPath(), database) << (value ? value : "(unset)");
     }
 }
 
