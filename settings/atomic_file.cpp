@@ -19,9 +19,13 @@ namespace {
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-[[noreturn]] void throwNotAFile() {
-    throw std::system_error(std::make_error_code(std::errc::is_a_directory),
-                            "settings path is not a regular file");
+// Says what stands at the path instead of a file: a folder in the system's words, anything else
+// (a pipe, a device, a socket) as what it is not.
+[[noreturn]] void throwNotAFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        throw std::system_error(std::make_error_code(std::errc::is_a_directory), "settings path");
+    }
+    throw std::runtime_error("not a regular file");
 }
 
 // Creates a new file beside `target`, under a name that no other file has, and stores that name
@@ -81,6 +85,19 @@ void writeAll(int fd, std::string_view bytes) {
     }
 }
 
+// Gives the new file the owner and group of the old one. Only when they differ: a filesystem
+// without owners (a FAT stick) refuses any change, even to what the file already has.
+void giveOwner(int fd, const FileOwnership& ownership) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) {
+        throwErrno("stat temporary settings file");
+    }
+    if ((made.st_uid != ownership.owner || made.st_gid != ownership.group) &&
+        ::fchown(fd, ownership.owner, ownership.group) != 0) {
+        throw std::runtime_error("the file belongs to another user or group");
+    }
+}
+
 // Makes the rename itself survive a power cut. Failing here leaves the new file in place and
 // the old one at worst after a crash, which is still a whole file, so the error is not raised.
 void syncFolder(const std::filesystem::path& folder) {
@@ -106,10 +123,10 @@ std::optional<FileContents> readFileIfPresent(const std::filesystem::path& path)
         throwErrno("stat settings file");
     }
     if (!S_ISREG(info.st_mode)) {
-        throwNotAFile();
+        throwNotAFile(info.st_mode);
     }
     FileContents contents;
-    contents.permissions = info.st_mode & 07777;
+    contents.ownership = FileOwnership::of(info);
     contents.version = FileVersion::of(info);
     // st_size is only a hint: files under /proc report 0 and a file may grow while it is read.
     contents.bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -159,7 +176,7 @@ void requireReplaceable(const std::filesystem::path& target) {
         throwErrno("settings file");
     }
     if (!S_ISREG(info.st_mode)) {
-        throwNotAFile();
+        throwNotAFile(info.st_mode);
     }
     if ((info.st_mode & 0222) == 0) {
         throw std::runtime_error("the file is read-only");
@@ -170,19 +187,19 @@ void requireReplaceable(const std::filesystem::path& target) {
     }
 }
 
-void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                           std::optional<mode_t> permissions) {
-    const std::filesystem::path target = followLinks(path);
-    const std::filesystem::path folder = folderOf(target);
-    requireReplaceable(target);
-    std::filesystem::create_directories(folder);
-
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                           const std::optional<FileOwnership>& ownership) {
     TemporaryFile temporary(target);
-    if (permissions && ::fchmod(temporary.descriptor().get(), *permissions) != 0) {
-        throwErrno("set settings file permissions");
+    const int fd = temporary.descriptor().get();
+    if (ownership) {
+        // The owner first: a change of owner may clear the set-id bits that the mode then sets.
+        giveOwner(fd, *ownership);
+        if (::fchmod(fd, ownership->permissions) != 0) {
+            throwErrno("set settings file permissions");
+        }
     }
-    writeAll(temporary.descriptor().get(), bytes);
-    if (::fsync(temporary.descriptor().get()) != 0) {
+    writeAll(fd, bytes);
+    if (::fsync(fd) != 0) {
         throwErrno("flush settings file");
     }
     if (temporary.descriptor().close() != 0) {
@@ -192,7 +209,7 @@ void replaceFileAtomically(const std::filesystem::path& path, std::string_view b
         throwErrno("replace settings file");
     }
     temporary.commit();
-    syncFolder(folder);
+    syncFolder(folderOf(target));
 }
 
 } // namespace omaha

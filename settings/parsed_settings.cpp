@@ -1,7 +1,5 @@
 #include "settings/parsed_settings.h"
 
-#include "settings/atomic_file.h"
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +30,7 @@ IniDocument& ParsedSettings::current(const std::filesystem::path& path) {
     document_ = std::make_unique<IniDocument>(file->bytes);
     version_ = file->version;
     pinned_ = std::move(file->handle);
-    permissions_ = file->permissions;
+    ownership_ = file->ownership;
     return *document_;
 }
 
@@ -45,14 +43,14 @@ void ParsedSettings::replaced(const std::filesystem::path& path) {
     }
     version_ = FileVersion::of(info);
     pinned_ = std::move(fd);
-    permissions_ = info.st_mode & 07777;
+    ownership_ = FileOwnership::of(info);
 }
 
 void ParsedSettings::forget() {
     document_.reset();
     version_.reset();
     pinned_ = Descriptor();
-    permissions_.reset();
+    ownership_.reset();
 }
 
 void ParsedSettings::startEmpty() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/atomic_file.h"
 #include "settings/descriptor.h"
 #include "settings/file_version.h"
 #include "settings/ini_document.h"
@@ -7,7 +8,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <sys/types.h>
 
 namespace omaha {
 
@@ -25,8 +25,9 @@ public:
     // there is no file. Throws what reading the file throws, and then remembers nothing.
     IniDocument& current(const std::filesystem::path& path);
 
-    // The permissions of the file that `current` found; nothing when there was none.
-    std::optional<mode_t> permissions() const { return permissions_; }
+    // The owner, group and permissions of the file that `current` found; nothing when there was
+    // none.
+    const std::optional<FileOwnership>& ownership() const { return ownership_; }
 
     // Tells that the text of the document is now the file at `path`, so that the next use
     // needs no read.
@@ -41,7 +42,7 @@ private:
     std::unique_ptr<IniDocument> document_;
     std::optional<FileVersion> version_; // nothing: no file, or nothing remembered
     Descriptor pinned_;                  // keeps the version's inode number from being reused
-    std::optional<mode_t> permissions_;
+    std::optional<FileOwnership> ownership_;
 };
 
 } // namespace omaha

@@ -21,8 +21,8 @@ struct SettingsFile::Shared {
     ParsedSettings parsed;
 };
 
-SettingsFile::SettingsFile(std::filesystem::path path)
-    : path_(std::move(path)), shared_(std::make_shared<Shared>()) {}
+SettingsFile::SettingsFile(std::filesystem::path path, std::chrono::milliseconds lockPatience)
+    : path_(std::move(path)), lockPatience_(lockPatience), shared_(std::make_shared<Shared>()) {}
 
 std::int32_t SettingsFile::readInt(std::string_view section, std::string_view key,
                                    std::int32_t fallback) const {
@@ -44,7 +44,7 @@ void SettingsFile::writeInts(std::span<const IntSetting> values) {
         // Before the lock, so that a file the player protected gets no lock file beside it.
         requireReplaceable(target);
         std::filesystem::create_directories(folderOf(target));
-        const FileLock lock(lockFileFor(target));
+        const FileLock lock(lockFileFor(target), lockPatience_);
         const std::scoped_lock guard(shared_->mutex);
         ParsedSettings& parsed = shared_->parsed;
         try {
@@ -52,7 +52,7 @@ void SettingsFile::writeInts(std::span<const IntSetting> values) {
             for (const IntSetting& setting : values) {
                 document.setValue(setting.section, setting.key, std::to_string(setting.value));
             }
-            replaceFileAtomically(target, document.text(), parsed.permissions());
+            replaceFileAtomically(target, document.text(), parsed.ownership());
             parsed.replaced(target);
         } catch (...) {
             parsed.forget(); // the document holds values that never reached the disk

@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
@@ -14,8 +15,9 @@
 namespace omaha {
 
 // Raised when values cannot be written; the text is "Unable to write to <path>", and the reason
-// is the system's own words for what stopped the write ("No space left on device", "Permission
-// denied", "Is a directory", "the file is read-only"), for the details of the message box.
+// says what stopped the write, mostly in the system's own words ("No space left on device",
+// "Permission denied", "Is a directory", "not a regular file", "the file is read-only"), for the
+// details of the message box.
 class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError(const std::filesystem::path& path, std::string reason);
@@ -33,7 +35,10 @@ private:
 // SettingsFile share it.
 class SettingsFile final : public SettingsStore {
 public:
-    explicit SettingsFile(std::filesystem::path path);
+    // A write waits for at most `lockPatience` while another copy of the game holds the lock,
+    // then fails.
+    explicit SettingsFile(std::filesystem::path path,
+                          std::chrono::milliseconds lockPatience = std::chrono::seconds(5));
 
     // The stored integer, or `fallback` when the file, section or key is missing or unreadable.
     std::int32_t readInt(std::string_view section, std::string_view key,
@@ -49,6 +54,7 @@ private:
     struct Shared;
 
     std::filesystem::path path_;
+    std::chrono::milliseconds lockPatience_;
     std::shared_ptr<Shared> shared_;
 };
 

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdlib>
+#include <optional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -8,19 +9,24 @@ namespace omaha {
 
 namespace {
 
-// An environment variable that is set to something, else nothing.
-const char* environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? value : nullptr;
+// A folder named by the environment, when it is an absolute path: a relative one would put the
+// file wherever the game happened to be started. Nothing for an unset or empty variable.
+std::optional<std::filesystem::path> absoluteFolder(const char* variable) {
+    const char* value = std::getenv(variable);
+    if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::filesystem::path homeFolder() {
-    if (const char* home = environment("HOME")) {
-        return home;
+    if (std::optional<std::filesystem::path> home = absoluteFolder("HOME")) {
+        return *home;
     }
-    // A session without HOME (started by some service managers) still has a home in the user
-    // database.
-    if (const passwd* user = ::getpwuid(::geteuid()); user != nullptr && user->pw_dir != nullptr) {
+    // A session without HOME (started by some service managers, or `env -i`) still has a home in
+    // the user database.
+    if (const passwd* user = ::getpwuid(::geteuid());
+        user != nullptr && user->pw_dir != nullptr && *user->pw_dir == '/') {
         return user->pw_dir;
     }
     return std::filesystem::current_path();
@@ -29,11 +35,9 @@ std::filesystem::path homeFolder() {
 } // namespace
 
 std::filesystem::path defaultSettingsPath() {
-    // The base-directory convention says to ignore a relative XDG_CONFIG_HOME: it would put the
-    // file wherever the game happened to be started.
-    if (const char* config = environment("XDG_CONFIG_HOME");
-        config != nullptr && std::filesystem::path(config).is_absolute()) {
-        return std::filesystem::path(config) / "vellum.ini";
+    // The base-directory convention says to ignore a relative XDG_CONFIG_HOME.
+    if (std::optional<std::filesystem::path> config = absoluteFolder("XDG_CONFIG_HOME")) {
+        return *config / "vellum.ini";
     }
     return homeFolder() / ".config" / "vellum.ini";
 }

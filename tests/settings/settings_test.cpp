@@ -5,16 +5,29 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <map>
 #include <optional>
+#include <pwd.h>
 #include <string>
 #include <string_view>
+#include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -41,6 +54,48 @@ TEST(IntegerValue, ReadsSignedDecimalAndZeroXHexadecimalWithin32Bits) {
         EXPECT_EQ(parseIntegerValue(text), std::nullopt) << '"' << text << '"';
 }
 
+// Runs `body` in a child process; expectations that fail there fail the test.
+void inChild(const std::function<void()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            body();
+        } catch (...) {
+            ADD_FAILURE() << "an exception left the child";
+        }
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child failed";
+}
+
+// As inChild, in a child that has given up root and owns `folder`, so that checks of permissions
+// and of other users' processes mean something when the tests run as root, as they do in CI.
+void asNobody(const fs::path& folder, const std::function<void()>& body) {
+    inChild([&] {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0) {
+            ASSERT_TRUE(::chown(folder.c_str(), kNobody, kNobody) == 0 &&
+                        ::setgroups(0, nullptr) == 0 &&
+                        ::setresgid(kNobody, kNobody, kNobody) == 0 &&
+                        ::setresuid(kNobody, kNobody, kNobody) == 0);
+        }
+        body();
+    });
+}
+
+// From here on every fsync of this process fails as on a disk that has gone bad.
+void failEveryFsync() {
+    sock_filter filter[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_fsync, 0, 1),
+                            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO),
+                            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    ASSERT_EQ(::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0), 0);
+    ASSERT_EQ(::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program), 0);
+}
+
 class SettingsTest : public ::testing::Test {
 protected:
     // The write throws, the old file stays as it was, no temporary file is left behind and the
@@ -48,9 +103,11 @@ protected:
     std::string expectWriteFailsAndChangesNothing(SettingsFile target) const {
         const auto snapshot = [this] { // every entry, with the bytes of each regular file
             std::map<fs::path, std::string> entries;
+            std::error_code loop;
             for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder.path()))
                 if (entry.path().extension() != ".lock") // no settings: made by the first write
-                    entries[entry.path()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
+                    entries[entry.path()] =
+                        entry.is_regular_file(loop) ? readBytes(entry.path()) : "";
             return entries;
         };
         const auto before = snapshot();
@@ -149,7 +206,9 @@ TEST_F(SettingsTest, TheTemporaryFilesOfEndedWritesAreRemovedAndNoOthers) {
     // clang-format on
     for (const auto& [name, removed] : files)
         writeBytes(folder / name, "[Cash]\n");
-    removeStaleTemporaryFiles(path);
+    // Not as root, who may signal any process: the file of this test's own process is then one
+    // of another user's running process.
+    asNobody(folder.path(), [&] { removeStaleTemporaryFiles(path); });
     for (const auto& [name, removed] : files)
         EXPECT_EQ(fs::exists(folder / name), !removed) << name;
 }
@@ -165,8 +224,9 @@ TEST_F(SettingsTest, AMissingFileReadsAsTheDefaultsAndALargeOneToItsEnd) {
     EXPECT_EQ(file.readInt("Cash", "geek", 1200), 42);
 }
 
-// Failures that stop root as well as anyone else: a folder where the file should be, a plain
-// file where its folder should be, a full disk and a file without any write permission.
+// Failures that stop root as well as anyone else: a folder, a pipe or a device where the file
+// should be, a plain file where its folder should be, a full disk, a disk that fails to store
+// the new file and a file without any write permission.
 TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     fs::create_directory(path);
     writeBytes(path / "inside", "x");
@@ -174,6 +234,12 @@ TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Is a directory");
     EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(folder / "plain" / "vellum.ini")),
               "Not a directory");
+    fs::remove_all(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "not a regular file");
+    fs::remove(path);
+    fs::create_symlink("/dev/null", path);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "not a regular file");
 
     SettingsFile full(folder / "full.ini");
     writeBytes(full.path(), "[Cash]\nplayer=1\n[Custom]\nnote=" + std::string(4096, 'x') + "\n");
@@ -187,20 +253,103 @@ TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "File too large");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    full.writeInts({{"Cash", "player", 2}}); // once the disk has room, writing works again
+    inChild([&] {
+        failEveryFsync();
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "Input/output error");
+    });
+    full.writeInts({{"Cash", "player", 2}}); // once the disk works again, so does writing
     EXPECT_EQ(full.readInt("Cash", "player", 0), 2);
 
     SettingsFile readOnly(folder / "read-only.ini");
     writeBytes(readOnly.path(), "[Cash]\nplayer=1\n");
     fs::permissions(readOnly.path(), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(expectWriteFailsAndChangesNothing(readOnly), "the file is read-only");
+}
 
-    // The permission bits of a folder do not stop root, who runs the tests in CI.
-    if (::geteuid() != 0) {
-        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(expectWriteFailsAndChangesNothing(full), "Permission denied");
-        fs::permissions(folder.path(), fs::perms::owner_all);
+// A run as root, with the player's settings path (sudo -E), leaves the file the player's; a
+// player never takes another user's file, nor writes where the lock file cannot be made.
+TEST_F(SettingsTest, AWriteKeepsTheFilesOwnerAndNeverTakesAnotherUsersFile) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give files to other users";
+    const auto placeFile = [](const fs::path& at, uid_t owner, gid_t group, mode_t mode) {
+        writeBytes(at, "[Cash]\nplayer=1\n");
+        ASSERT_EQ(::chown(at.c_str(), owner, group), 0);
+        ASSERT_EQ(::chmod(at.c_str(), mode), 0);
+    };
+    placeFile(path, 1234, 5678, 0640);
+    file.writeInts({{"Cash", "player", 2}});
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
+              std::tuple(1234u, 5678u, 0640u));
+    EXPECT_EQ(file.readInt("Cash", "player", 0), 2);
+
+    placeFile(folder / "root-only.ini", 0, 0, 0644);
+    placeFile(folder / "shared.ini", 0, 0, 0666);
+    fs::create_directory(folder / "closed");
+    placeFile(folder / "closed" / "vellum.ini", 65534, 65534, 0644); // the player's own file
+    asNobody(folder.path(), [&] {
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(folder / "root-only.ini")),
+                  "Permission denied");
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(folder / "shared.ini")),
+                  "the file belongs to another user or group");
+        const fs::path closed = folder / "closed" / "vellum.ini";
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(closed)),
+                  "cannot use the lock file " + closed.string() + ".lock: Permission denied");
+    });
+}
+
+// Whatever sits at the lock file's path, and a copy of the game that never lets go of the lock,
+// the write ends soon with the reason.
+TEST_F(SettingsTest, ALockThatCannotBeTakenEndsTheWriteInTime) {
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    const fs::path lock = folder / "vellum.ini.lock";
+    const std::string notAFile = "the lock file " + lock.string() + " is not a regular file";
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), notAFile);
+    fs::remove(lock);
+    fs::create_symlink("/dev/null", lock);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), notAFile);
+    fs::remove(lock);
+    fs::create_directory(lock);
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file),
+              "cannot use the lock file " + lock.string() + ": Is a directory");
+    fs::remove(lock);
+
+    file.writeInts({{"Cash", "player", 2}});
+    const int held = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0); // another open file: as another copy of the game
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(SettingsFile(path, std::chrono::milliseconds(300))),
+              "another copy of the game holds the settings lock");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(waited >= std::chrono::milliseconds(300) && waited < std::chrono::seconds(3));
+    ::close(held);
+}
+
+// The file that links end at is read and replaced, and the links stay: a relative link, an
+// absolute one and a chain of relative links, each relative to the folder it sits in. A loop of
+// links reads as the defaults, and a write says why it fails.
+TEST_F(SettingsTest, LinksAtThePathAreFollowedAndStay) {
+    const fs::path real = folder / "real" / "vellum.ini";
+    fs::create_directories(folder / "real");
+    fs::create_directories(folder / "links");
+    fs::create_symlink("../real/vellum.ini", folder / "links" / "hop");
+    const std::pair<fs::path, std::int32_t> links[] = {
+        {"real/vellum.ini", 1}, {real, 2}, {"links/hop", 3}};
+    for (const auto& [target, value] : links) {
+        fs::remove(path);
+        fs::create_symlink(target, path);
+        file.writeInts({{"Cash", "player", value}});
+        EXPECT_TRUE(fs::is_symlink(path)) << target;
+        EXPECT_EQ(SettingsFile(real).readInt("Cash", "player", 0), value) << target;
+        EXPECT_EQ(file.readInt("Cash", "player", 0), value) << target;
     }
+    fs::remove(path);
+    fs::create_symlink("loop.ini", path);
+    fs::create_symlink("vellum.ini", folder / "loop.ini");
+    EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Too many levels of symbolic links");
+    EXPECT_EQ(file.readInt("Cash", "player", 1200), 1200);
 }
 
 // Sets an environment variable for the life of the object, or unsets it for nullptr, then puts
@@ -228,6 +377,13 @@ TEST(DefaultSettingsPath, IsInXdgConfigHomeElseInDotConfigUnderHome) {
     for (const auto& [config, expected] : cases) {
         const ScopedVariable variable("XDG_CONFIG_HOME", config);
         EXPECT_EQ(defaultSettingsPath(), expected) << (config ? config : "(unset)");
+    }
+    // A session without a usable HOME finds the home in the user database.
+    const ScopedVariable config("XDG_CONFIG_HOME", nullptr);
+    const fs::path database = fs::path(::getpwuid(::geteuid())->pw_dir) / ".config/vellum.ini";
+    for (const char* value : {static_cast<const char*>(nullptr), "", "relative/home"}) {
+        const ScopedVariable variable("HOME", value);
+        EXPECT_EQ(defaultSettingsPath(), database) << (value ? value : "(unset)");
     }
 }
 
