@@ -31,6 +31,8 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
                               Qt::WindowCloseButtonHint),
       settings_(std::move(settings)) {
     setWindowTitle(kNoTitle);
+    // The title bar stays blank, but screen readers name the window.
+    setAccessibleName(QStringLiteral("Omaha"));
     buildMenu();
     // The table carries the window's black colour and its default font, Verdana; the menu bar
     // keeps the desktop's own.

@@ -25,6 +25,9 @@ WindowTableView::WindowTableView(QWidget* window, TableSurface& surface, const T
 void WindowTableView::setLabelText(QLabel* label, std::string_view text) {
     const QRect before = label->geometry();
     label->setText(fromView(text));
+    // A label named for screen readers, as "Freak's cash", tells its text as its description.
+    if (!label->accessibleName().isEmpty())
+        label->setAccessibleDescription(label->text());
     label->adjustSize();
     surface_.exposeArea(before.united(label->geometry()));
 }
@@ -57,7 +60,7 @@ void WindowTableView::enableButton(TableButton button, bool enabled) {
 }
 
 void WindowTableView::setStayCaption(std::string_view caption) {
-    buttons_[TableButton::Stay]->setText(fromView(caption));
+    captionTableButton(buttons_, TableButton::Stay, fromView(caption));
 }
 
 void WindowTableView::showCards(const TableState& table) {

@@ -85,6 +85,31 @@ private slots:
                                       ->text(QAccessible::Name)
                                       .isEmpty(),
                              qPrintable(control->objectName()));
+        const auto heard = [](QObject* control, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(control)->text(what);
+        };
+        QCOMPARE(heard(&form, QAccessible::Name), QStringLiteral("Omaha"));
+        // Amounts and statuses are heard with whose they are, their texts as descriptions.
+        const BySeat<SeatLabels>& seats = form.labels().seats;
+        const std::tuple<QLabel*, const char*, const char*> labels[] = {
+            {seats[kFreak].cash, "Freak's cash", "1200"},
+            {seats[kRobot].status, "Robot's status", "big blind"},
+            {seats[kHuman].cash, "Your cash", "1200"},
+            {seats[kHuman].status, "Your status", ""},
+            {form.labels().pot, "Pot", "3"}};
+        for (const auto& [label, name, text] : labels) {
+            QCOMPARE(heard(label, QAccessible::Name), QLatin1String(name));
+            QCOMPARE(heard(label, QAccessible::Description), QLatin1String(text));
+        }
+        // Check/Call is heard as it reads, and its tooltip follows.
+        GradientButton* stay = form.buttons()[TableButton::Stay];
+        const auto stayHeardAs = [&](const char* caption) {
+            return heard(stay, QAccessible::Name) == QLatin1String(caption) &&
+                   heard(stay, QAccessible::Description) == QLatin1String(caption) + " (C)";
+        };
+        QVERIFY(stayHeardAs("Call"));
+        form.view().setStayCaption("Check");
+        QVERIFY(stayHeardAs("Check"));
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
         const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
