@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "engine/whole_number.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
@@ -21,6 +22,14 @@ namespace {
 // A title bar without text: an empty title would make the window system show the program's
 // name instead, so the title is a single blank.
 const QString kNoTitle = QStringLiteral(" ");
+
+// What a new game does, as the box that asks first says it, with the initial cash typed in the
+// options panel.
+QString newGameEffect(const QString& typedCash) {
+    if (const auto cash = parseWholeNumber(typedCash.toStdString()))
+        return QStringLiteral("A new game gives every seat the initial cash of %1.").arg(*cash);
+    return QStringLiteral("A new game gives every seat the initial cash typed in the options.");
+}
 
 } // namespace
 
@@ -130,6 +139,9 @@ void MainWindow::startNewGame() {
     game_->reseedFromClock();
     QMessageBox question(QMessageBox::Question, QStringLiteral("New game"),
                          QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, this);
+    question.setInformativeText(newGameEffect(optionsPanel_->moneyText()));
+    // A stray Return keeps the game.
+    question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
     runGuarded(this, [this] { game_->startNewGame(optionsPanel_->moneyText().toStdString()); });

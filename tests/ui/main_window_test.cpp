@@ -229,15 +229,42 @@ private slots:
         play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(!form.options().isVisible());
 
-        QString question;
-        answerNextBox(question, QMessageBox::No);
+        // The box says what a new game does; Return answers No and the game goes on.
+        QString question, effect;
+        whenModalAppears([&question, &effect](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            question = box->text();
+            effect = box->informativeText();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
         play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(question, QStringLiteral("Are you sure?"));
+        QCOMPARE(effect, QStringLiteral("A new game gives every seat the initial cash of 500."));
         QVERIFY(play.enabled(TableButton::Deal));
 
         answerNextBox(question, QMessageBox::Yes);
         play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(play.label("cash"), QStringLiteral("500"));
+    }
+
+    // New game seeds the random source afresh from the clock whether the answer is Yes or No: a
+    // clock that has moved on since start-up deals other cards than one that stands still.
+    void newGameReseedsFromTheClock() {
+        const auto dealtAfterNewGame = [](Game::Clock clock, QMessageBox::StandardButton answer) {
+            Window play({}, nullptr, std::move(clock));
+            QString question;
+            answerNextBox(question, answer);
+            play.key(Qt::CTRL | Qt::Key_N);
+            if (answer == QMessageBox::No)
+                for (const Qt::Key key : {Qt::Key_F, Qt::Key_D})
+                    play.key(key);
+            return play.form.game().table().seats[kHuman].hole;
+        };
+        for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+            std::uint32_t seconds = Window::fixedClock();
+            const Hole moved = dealtAfterNewGame([&seconds] { return seconds++; }, answer);
+            QVERIFY(moved != dealtAfterNewGame(Window::fixedClock, answer));
+        }
     }
 };
 

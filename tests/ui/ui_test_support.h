@@ -94,13 +94,14 @@ struct WorkingFolder {
 };
 
 // A main window on screen, playing from a settings file of its own in a working folder with the
-// bitmap, its random source seeded from a clock that always reads the same second.
-// `saved` is what the settings file holds at start, and `opponents` decide for the computer
-// players when given.
+// bitmap, its random source seeded from a clock that always reads the same second unless another
+// clock is given. `saved` is what the settings file holds at start, and `opponents` decide for the
+// computer players when given.
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
-    explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr)
-        : form(SettingsFile(settingsHolding(saved)), fixedClock, opponents) {
+    explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr,
+                    Game::Clock clock = fixedClock)
+        : form(SettingsFile(settingsHolding(saved)), std::move(clock), opponents) {
         showAndWait(form);
     }
     QString label(const char* name) { return find(form.table(), name)->text(); }
