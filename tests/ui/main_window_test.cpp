@@ -247,6 +247,27 @@ private slots:
         QCOMPARE(play.label("cash"), QStringLiteral("500"));
     }
 
+    // A message the game gives while the window is still being built, as at start-up, waits
+    // until the table is on the screen and then shows over it.
+    void messageAtStartUpWaitsForTheTable() {
+        QWidget window;
+        auto* surface = new TableSurface(&window);
+        WindowTableView view(&window, *surface, createTableLabels(surface),
+                             createTableButtons(surface));
+        QString text;
+        bool overTheTable = false;
+        whenModalAppears([&text, &overTheTable, &window](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            text = box->text();
+            overTheTable = window.isVisible() && box->parentWidget() == &window;
+            box->button(QMessageBox::Ok)->click();
+        });
+        view.showMessage("You lose!", "Game over");
+        showAndWait(window);
+        QTRY_COMPARE(text, QStringLiteral("You lose!"));
+        QVERIFY(overTheTable);
+    }
+
     // New game seeds the random source afresh from the clock whether the answer is Yes or No: a
     // clock that has moved on since start-up deals other cards than one that stands still.
     void newGameReseedsFromTheClock() {

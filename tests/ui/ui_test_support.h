@@ -14,6 +14,7 @@
 #include "ui/rules_window.h"
 #include "ui/table_canvas.h"
 #include "ui/table_surface.h"
+#include "ui/window_view.h"
 
 #include <functional>
 #include <memory>
