@@ -7,13 +7,12 @@
 #include "ui/history_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
+#include "ui/screen_placement.h"
 #include "ui/table_surface.h"
 #include "ui/window_view.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 
 namespace omaha {
 
@@ -58,7 +57,13 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
 
     rulesWindow_ = new RulesWindow(this);
     historyWindow_ = new HistoryWindow(history_, this);
-    placeOnScreen();
+    // The table's keys work from the history window too, so that reading it, or copying from
+    // it, never leaves the keyboard dead.
+    historyWindow_->addActions({newGameAction_, optionsAction_, aboutAction_, historyAction_});
+    pressWithKeysFrom(buttons_, historyWindow_);
+    // The table fills the client area below the menu bar.
+    resize(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
+    placeOnScreen(*this);
 
     view_ = std::make_unique<WindowTableView>(this, *table_, labels_, buttons_);
     game_ = std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_,
@@ -106,15 +111,6 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* text, const char* objec
     command->setObjectName(QLatin1String(objectName));
     command->setShortcut(key);
     return command;
-}
-
-void MainWindow::placeOnScreen() {
-    // The table fills the client area below the menu bar.
-    const QSize client(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
-    resize(client);
-    if (const QScreen* desktop = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client,
-                                        desktop->availableGeometry()));
 }
 
 void MainWindow::runCommand(void (Game::*command)()) {

@@ -46,13 +46,14 @@ GradientButton* focusHeir(const TableButtons& buttons, TableButton leaving) {
     return nullptr;
 }
 
-// The key clicks the button anywhere in its window, but not while the button is disabled: Qt
-// passes over a shortcut whose widget is disabled. A field with the keyboard focus takes the
+// The key clicks the button anywhere in `window`, the button's own or another, but not while the
+// button is disabled: Qt passes over a shortcut whose widget is disabled, and a click of a
+// disabled button does nothing. A field with the keyboard focus takes the
 // letter as typing. It is not the button's own shortcut, which would also move the focus to it,
 // and so onto Fold. A key held down presses once, not once per repeat, so that holding C cannot
 // call through the streets of a hand.
-void pressWithKey(GradientButton* button, const QKeySequence& key) {
-    auto* shortcut = new QShortcut(key, button);
+void pressWithKey(GradientButton* button, const QKeySequence& key, QWidget* window) {
+    auto* shortcut = new QShortcut(key, window);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
     QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
@@ -67,12 +68,17 @@ TableButtons createTableButtons(QWidget* table) {
         button->setObjectName(QLatin1String(place.objectName));
         button->setFont(verdanaFont(11, true));
         button->setGeometry(place.x, kButtonTop, kButtonWidth, kButtonHeight);
-        pressWithKey(button, QKeySequence(place.key));
+        pressWithKey(button, QKeySequence(place.key), button);
         made.buttons[static_cast<std::size_t>(place.which)] = button;
         captionTableButton(made, place.which, QLatin1String(place.caption));
     }
     made[TableButton::Deal]->setEnabled(false);
     return made;
+}
+
+void pressWithKeysFrom(const TableButtons& buttons, QWidget* window) {
+    for (const ButtonPlace& place : kButtonPlaces)
+        pressWithKey(buttons[place.which], QKeySequence(place.key), window);
 }
 
 void captionTableButton(const TableButtons& buttons, TableButton which, const QString& caption) {

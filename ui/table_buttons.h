@@ -26,6 +26,10 @@ struct TableButtons {
 // enabled, the stay button reading "Check". The keys D, C, R and F press them.
 TableButtons createTableButtons(QWidget* table);
 
+// Lets the keys D, C, R and F press the buttons while `window`, another window of the game, is the
+// active one. There a key that finds its button disabled does nothing.
+void pressWithKeysFrom(const TableButtons& buttons, QWidget* window);
+
 // Gives a button its caption, and the tooltip that names its key: "Call (C)". A screen reader
 // calls the button by its caption, as it reads now.
 void captionTableButton(const TableButtons& buttons, TableButton which, const QString& caption);
