@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(scroll->value(), 0);
     }
 
-    // Every control has a name for screen readers, and the table tells what it shows.
+    // Every control has a name for screen readers, and the table tells what it shows, from the
+    // start-up hand on, when no community card is out yet.
     void screenReadersHearTheControlsAndTheTable() {
         Window play;
         MainWindow& form = play.form;
@@ -114,6 +115,10 @@ private slots:
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
         const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
+            {{},
+             "Your cards: 3♥ 2♥ 7♣ 4♦. Community cards: none. Cards face down: Freak, Geek, "
+             "Master, "
+             "Champ, Pinhead, Expert, Robot. Pot: 3."},
             {{Qt::Key_C, Qt::Key_F},
              "Your cards: none. Community cards: 10♥ 9♣ 2♠ Q♠ 8♦. Cards face up: Freak 8♣ A♥ K♠ "
              "7♥, Geek 7♦ J♣ 6♣ J♥, Master Q♣ 3♠ Q♦ 10♣, Champ 4♥ K♦ A♦ 10♠, Pinhead 7♠ 4♣ 5♦ "

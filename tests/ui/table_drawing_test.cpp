@@ -152,6 +152,31 @@ struct Scene {
     }
 };
 
+// An environment variable set for a while; the old value comes back when it goes.
+struct Setting {
+    Setting(const char* name, const QByteArray& value)
+        : name(name), had(qEnvironmentVariableIsSet(name)), old(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~Setting() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    bool had;
+    QByteArray old;
+};
+
+// How many pixels of a card picture are the red of hearts and diamonds, and how many inside the
+// card's edge are dark.
+std::pair<int, int> redAndDarkPixels(const QImage& card) {
+    int red = 0, dark = 0;
+    for (int y = 1; y < card.height() - 1; ++y)
+        for (int x = 1; x < card.width() - 1; ++x) {
+            const QColor colour = card.pixelColor(x, y);
+            red += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
+            dark += colour.red() < 80 && colour.green() < 80 && colour.blue() < 80;
+        }
+    return {red, dark};
+}
+
 // Computer seats that call every bet and never raise.
 struct CallingOpponents : Opponents {
     bool callsBet(TableState&, SeatCode) override { return true; }
@@ -236,6 +261,61 @@ private slots:
         QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(3));
         scene.windowRepaints();
         QVERIFY(scene.boardShows(0) && scene.fanShows(kRobot, false));
+    }
+
+    // Where the system has no card deck, or its deck lacks a card, the game draws faces of its
+    // own that a player can read: every card its own face, the rank in the corners telling the
+    // cards of a suit apart, the suit in the middle, hearts and diamonds red, clubs and spades
+    // black.
+    void facesOfTheGameItselfWhereTheDeckFailsIt() {
+        WorkingFolder folder;
+        const QImage face = [&folder] {
+            // No deck where the system's card-game data would be.
+            const Setting home("XDG_DATA_HOME", folder.dir.path().toUtf8());
+            const Setting system("XDG_DATA_DIRS", folder.dir.path().toUtf8());
+            Window play;
+            // Your fourth card, 4♦, lies whole on top of your fan.
+            const FanGeometry fan = fanOf(kHuman);
+            return play.form.table().canvas().image().copy(
+                cardRect({fan.origin.x + 3 * fan.step.x, fan.origin.y + 3 * fan.step.y}));
+        }();
+        const CardArtwork own(1.0, QString());
+        const auto image = [&own](int rank, int suit) {
+            return own.image(Card{suit, rank}.index());
+        };
+        QCOMPARE(face.copy(2, 2, 67, 92), image(2, 1).copy(2, 2, 67, 92));
+
+        const QRect middle(22, 35, 27, 26), corner(0, 0, 21, 31);
+        QSet<QByteArray> faces;
+        for (int suit = 0; suit < 4; ++suit) {
+            QSet<QByteArray> corners;
+            for (int rank = 0; rank < 13; ++rank) {
+                const QImage card = image(rank, suit);
+                const auto [red, dark] = redAndDarkPixels(card);
+                const bool redSuit = suit == 1 || suit == 2;
+                QVERIFY(redSuit ? red > 200 : red == 0 && dark > 200);
+                QCOMPARE(card.copy(middle), image(0, suit).copy(middle));
+                QVERIFY(suit == 0 || card.copy(middle) != image(rank, suit - 1).copy(middle));
+                const QImage cornerPart = card.copy(corner);
+                corners.insert(QByteArray(reinterpret_cast<const char*>(cornerPart.constBits()),
+                                          cornerPart.sizeInBytes()));
+                faces.insert(QByteArray(reinterpret_cast<const char*>(card.constBits()),
+                                        card.sizeInBytes()));
+            }
+            QCOMPARE(corners.size(), 13);
+        }
+        QCOMPARE(faces.size(), 52);
+
+        // A deck holding the Ace of spades alone, a blue card.
+        const QString deckPath = folder.path(QStringLiteral("deck.svg"));
+        QFile deck(deckPath);
+        QVERIFY(deck.open(QIODevice::WriteOnly));
+        deck.write("<svg xmlns='http://www.w3.org/2000/svg' width='71' height='96'>"
+                   "<rect id='1_spade' width='71' height='96' fill='#0000ff'/></svg>");
+        deck.close();
+        const CardArtwork lacking(1.0, deckPath);
+        QCOMPARE(lacking.image(Card{3, 12}.index()).pixelColor(35, 48), QColor(Qt::blue));
+        QCOMPARE(lacking.image(Card{3, 11}.index()), image(11, 3));
     }
 
     // A seat without chips shows the bare table where its cards would be, in the window as the
