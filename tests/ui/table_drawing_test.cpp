@@ -154,9 +154,9 @@ struct Scene {
 
 // An environment variable set for a while; the old value comes back when it goes.
 struct Setting {
-    Setting(const char* name, const QByteArray& value)
-        : name(name), had(qEnvironmentVariableIsSet(name)), old(qgetenv(name)) {
-        qputenv(name, value);
+    Setting(const char* variable, const QByteArray& value)
+        : name(variable), had(qEnvironmentVariableIsSet(variable)), old(qgetenv(variable)) {
+        qputenv(variable, value);
     }
     ~Setting() { had ? qputenv(name, old) : qunsetenv(name); }
     const char* name;
