@@ -27,7 +27,8 @@ class WindowTableView;
 // the window deals the first hand, and an error while doing so leaves the constructor. Everything
 // can be played from the keyboard: D, C, R and F press the buttons, Ctrl+N, Ctrl+O, F1 and Ctrl+H
 // give the menu commands, while the table's window or the hand history's is the active one. The
-// window starts wholly on the screen where it fits, with its title bar and menu on it where not.
+// window starts wholly on the screen where it fits, and with its title bar and menu on it where it
+// does not.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 

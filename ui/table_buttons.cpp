@@ -48,10 +48,10 @@ GradientButton* focusHeir(const TableButtons& buttons, TableButton leaving) {
 
 // The key clicks the button anywhere in `window`, the button's own or another, but not while the
 // button is disabled: Qt passes over a shortcut whose widget is disabled, and a click of a
-// disabled button does nothing. A field with the keyboard focus takes the
-// letter as typing. It is not the button's own shortcut, which would also move the focus to it,
-// and so onto Fold. A key held down presses once, not once per repeat, so that holding C cannot
-// call through the streets of a hand.
+// disabled button does nothing. A field with the keyboard focus takes the letter as typing. It
+// is not the button's own shortcut, which would also move the focus to it, and so onto Fold. A
+// key held down presses once, not once per repeat, so that holding C cannot call through the
+// streets of a hand.
 void pressWithKey(GradientButton* button, const QKeySequence& key, QWidget* window) {
     auto* shortcut = new QShortcut(key, window);
     shortcut->setContext(Qt::WindowShortcut);
