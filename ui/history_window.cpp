@@ -1,9 +1,9 @@
 #include "ui/history_window.h"
 
 #include "engine/hand_history.h"
+#include "ui/screen_placement.h"
 #include "ui/table_layout.h"
 
-#include <algorithm>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -24,6 +24,8 @@ HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
     : QWidget(parent, Qt::Window), history_(history), text_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(QStringLiteral("Hand history"));
+    // The table keeps the keyboard when the history appears.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     text_->setObjectName(QStringLiteral("handHistory"));
     text_->setAccessibleName(QStringLiteral("Hand history"));
     text_->setReadOnly(true);
@@ -42,7 +44,6 @@ void HistoryWindow::present() {
         placeBesideParent();
     show();
     raise();
-    activateWindow();
 }
 
 void HistoryWindow::showEvent(QShowEvent* event) {
@@ -70,17 +71,23 @@ void HistoryWindow::refresh() {
 
 void HistoryWindow::placeBesideParent() {
     placed_ = true;
-    const QWidget* table = parentWidget();
-    if (table == nullptr)
+    QWidget* table = parentWidget();
+    const QScreen* screen = table != nullptr ? table->screen() : nullptr;
+    if (screen == nullptr)
         return;
-    // Both windows' frames side by side, their tops level.
-    const QRect frame = table->frameGeometry();
-    QPoint place(frame.right() + kGap, frame.top());
-    // Kept on the table's screen, over the table's edge when there is no room beside it.
-    if (const QScreen* screen = table->screen())
-        place.setX(std::min(place.x(), screen->availableGeometry().right() - kWidth));
     resize(kWidth, table->height());
-    move(place);
+    // This window has no frame before it is first shown; the table's frame, from the same window
+    // system, stands for it.
+    const QRect tableFrame = table->frameGeometry();
+    const QRect tableInside = table->geometry();
+    const QMargins frameEdges(
+        tableInside.left() - tableFrame.left(), tableInside.top() - tableFrame.top(),
+        tableFrame.right() - tableInside.right(), tableFrame.bottom() - tableInside.bottom());
+    const SideBySide places =
+        placeSideBySide(tableFrame, size().grownBy(frameEdges), screen->availableGeometry(), kGap);
+    if (places.table != tableFrame.topLeft())
+        table->move(places.table);
+    move(places.history);
 }
 
 } // namespace omaha

@@ -18,7 +18,9 @@ public:
     // Follows `history` from now on; `history` must not tell of a change after the window is gone.
     HistoryWindow(HandHistory& history, QWidget* parent);
 
-    // Shows the window in front, placed beside its parent window the first time.
+    // Shows the window in front, without taking the keyboard from the table. The first time it
+    // is placed beside its parent window, the table, which moves aside where the screen has room
+    // for both side by side but not where the table stands.
     void present();
 
     QPlainTextEdit* text() const { return text_; }

@@ -1,18 +1,18 @@
 #include "ui/main_window.h"
 
+#include "engine/whole_number.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
 #include "ui/history_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
+#include "ui/screen_placement.h"
 #include "ui/table_surface.h"
 #include "ui/window_view.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 
 namespace omaha {
 
@@ -21,6 +21,14 @@ namespace {
 // A title bar without text: an empty title would make the window system show the program's
 // name instead, so the title is a single blank.
 const QString kNoTitle = QStringLiteral(" ");
+
+// What a new game does, as the box that asks first says it, with the initial cash typed in the
+// options panel.
+QString newGameEffect(const QString& typedCash) {
+    if (const auto cash = parseWholeNumber(typedCash.toStdString()))
+        return QStringLiteral("A new game gives every seat the initial cash of %1.").arg(*cash);
+    return QStringLiteral("A new game gives every seat the initial cash typed in the options.");
+}
 
 } // namespace
 
@@ -31,6 +39,8 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
                               Qt::WindowCloseButtonHint),
       settings_(std::move(settings)) {
     setWindowTitle(kNoTitle);
+    // The title bar stays blank, but screen readers name the window.
+    setAccessibleName(QStringLiteral("Omaha"));
     buildMenu();
     // The table carries the window's black colour and its default font, Verdana; the menu bar
     // keeps the desktop's own.
@@ -47,7 +57,13 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
 
     rulesWindow_ = new RulesWindow(this);
     historyWindow_ = new HistoryWindow(history_, this);
-    placeOnScreen();
+    // The table's keys work from the history window too, so that reading it, or copying from
+    // it, never leaves the keyboard dead.
+    historyWindow_->addActions({newGameAction_, optionsAction_, aboutAction_, historyAction_});
+    pressWithKeysFrom(buttons_, historyWindow_);
+    // The table fills the client area below the menu bar.
+    resize(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
+    placeOnScreen(*this);
 
     view_ = std::make_unique<WindowTableView>(this, *table_, labels_, buttons_);
     game_ = std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_,
@@ -97,15 +113,6 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* text, const char* objec
     return command;
 }
 
-void MainWindow::placeOnScreen() {
-    // The table fills the client area below the menu bar.
-    const QSize client(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
-    resize(client);
-    if (const QScreen* desktop = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client,
-                                        desktop->availableGeometry()));
-}
-
 void MainWindow::runCommand(void (Game::*command)()) {
     runGuarded(this, [this, command] { ((*game_).*command)(); });
 }
@@ -128,6 +135,9 @@ void MainWindow::startNewGame() {
     game_->reseedFromClock();
     QMessageBox question(QMessageBox::Question, QStringLiteral("New game"),
                          QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, this);
+    question.setInformativeText(newGameEffect(optionsPanel_->moneyText()));
+    // A stray Return keeps the game.
+    question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
     runGuarded(this, [this] { game_->startNewGame(optionsPanel_->moneyText().toStdString()); });

@@ -26,7 +26,9 @@ class WindowTableView;
 // the pot, the result and the four action buttons. It owns the game from start to end; building
 // the window deals the first hand, and an error while doing so leaves the constructor. Everything
 // can be played from the keyboard: D, C, R and F press the buttons, Ctrl+N, Ctrl+O, F1 and Ctrl+H
-// give the menu commands.
+// give the menu commands, while the table's window or the hand history's is the active one. The
+// window starts wholly on the screen where it fits, and with its title bar and menu on it where it
+// does not.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -71,7 +73,6 @@ private:
     QMenu* addMenu(const QString& title);
     QAction* addCommand(QMenu* menu, const char* text, const char* objectName,
                         const QKeySequence& key);
-    void placeOnScreen();
     // Runs a game command; an error it raises goes to an error box and play goes on.
     void runCommand(void (Game::*command)());
 

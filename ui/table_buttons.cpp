@@ -14,18 +14,16 @@ struct ButtonPlace {
     TableButton which;
     const char* objectName;
     const char* caption;
-    // What a screen reader calls the button whatever its caption, and what its tooltip says.
-    const char* name;
     // A plain letter presses the button, as a click would.
     Qt::Key key;
     int x;
 };
 
 constexpr std::array<ButtonPlace, 4> kButtonPlaces = {{
-    {TableButton::Deal, "btnnew", "Deal", "Deal", Qt::Key_D, 32},
-    {TableButton::Stay, "btnstay", "Check", "Check or call", Qt::Key_C, 88},
-    {TableButton::Raise, "btnbet", "Raise", "Raise", Qt::Key_R, 144},
-    {TableButton::Fold, "btnpass", "Fold", "Fold", Qt::Key_F, 200},
+    {TableButton::Deal, "btnnew", "Deal", Qt::Key_D, 32},
+    {TableButton::Stay, "btnstay", "Check", Qt::Key_C, 88},
+    {TableButton::Raise, "btnbet", "Raise", Qt::Key_R, 144},
+    {TableButton::Fold, "btnpass", "Fold", Qt::Key_F, 200},
 }};
 
 constexpr int kButtonTop = 472;
@@ -48,13 +46,14 @@ GradientButton* focusHeir(const TableButtons& buttons, TableButton leaving) {
     return nullptr;
 }
 
-// The key clicks the button anywhere in its window, but not while the button is disabled: Qt
-// passes over a shortcut whose widget is disabled. A field with the keyboard focus takes the
-// letter as typing. It is not the button's own shortcut, which would also move the focus to it,
-// and so onto Fold. A key held down presses once, not once per repeat, so that holding C cannot
-// call through the streets of a hand.
-void pressWithKey(GradientButton* button, const QKeySequence& key) {
-    auto* shortcut = new QShortcut(key, button);
+// The key clicks the button anywhere in `window`, the button's own or another, but not while the
+// button is disabled: Qt passes over a shortcut whose widget is disabled, and a click of a
+// disabled button does nothing. A field with the keyboard focus takes the letter as typing. It
+// is not the button's own shortcut, which would also move the focus to it, and so onto Fold. A
+// key held down presses once, not once per repeat, so that holding C cannot call through the
+// streets of a hand.
+void pressWithKey(GradientButton* button, const QKeySequence& key, QWidget* window) {
+    auto* shortcut = new QShortcut(key, window);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
     QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
@@ -69,15 +68,25 @@ TableButtons createTableButtons(QWidget* table) {
         button->setObjectName(QLatin1String(place.objectName));
         button->setFont(verdanaFont(11, true));
         button->setGeometry(place.x, kButtonTop, kButtonWidth, kButtonHeight);
-        button->setAccessibleName(QLatin1String(place.name));
-        const QKeySequence key(place.key);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(place.name),
-                                                         key.toString(QKeySequence::NativeText)));
-        pressWithKey(button, key);
+        pressWithKey(button, QKeySequence(place.key), button);
         made.buttons[static_cast<std::size_t>(place.which)] = button;
+        captionTableButton(made, place.which, QLatin1String(place.caption));
     }
     made[TableButton::Deal]->setEnabled(false);
     return made;
+}
+
+void pressWithKeysFrom(const TableButtons& buttons, QWidget* window) {
+    for (const ButtonPlace& place : kButtonPlaces)
+        pressWithKey(buttons[place.which], QKeySequence(place.key), window);
+}
+
+void captionTableButton(const TableButtons& buttons, TableButton which, const QString& caption) {
+    const QKeySequence key(kButtonPlaces[static_cast<std::size_t>(which)].key);
+    GradientButton* button = buttons[which];
+    button->setText(caption);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(caption, key.toString(QKeySequence::NativeText)));
 }
 
 void enableTableButton(const TableButtons& buttons, TableButton which, bool enabled) {

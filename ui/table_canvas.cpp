@@ -31,18 +31,25 @@ TableCanvas::TableCanvas(qreal ratio)
     surface_.fill(kWindowColour);
 }
 
+bool TableCanvas::loadPattern() {
+    const QImage loaded(kBaizeFile);
+    if (loaded.isNull())
+        return false;
+    pattern_ = loaded.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
 bool TableCanvas::painttable(const QRegion& clip) {
-    QImage loaded(kBaizeFile);
+    const bool loaded = loadPattern();
     const QRegion area = clip & tableRect();
     if (area.isEmpty())
-        return !loaded.isNull();
+        return loaded;
     QPainter painter(&surface_);
-    if (loaded.isNull()) {
+    if (!loaded) {
         painter.setClipRegion(area);
         painter.fillRect(tableRect(), kWindowColour);
         return false;
     }
-    pattern_ = loaded.convertToFormat(QImage::Format_RGB32);
     fillWithPattern(painter, area);
     return true;
 }
@@ -79,6 +86,8 @@ void TableCanvas::trimcorners(QPainter& painter, int x, int y) {
 
 QRect TableCanvas::erasearea(Rect area) {
     const QRect rect = toQRect(area);
+    if (!hasPattern())
+        loadPattern();
     QPainter painter(&surface_);
     if (hasPattern()) {
         fillWithPattern(painter, rect);

@@ -32,8 +32,10 @@ public:
     // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
     void trimcorners(int x, int y);
 
-    // Fills `area` with the fill pattern, wiping any cards in it; black before any pattern has
-    // been loaded. Returns the area filled.
+    // Fills `area` with the fill pattern, wiping any cards in it, and returns the area filled. A
+    // wipe before the table was first painted, as start-up makes for a seat without cash, loads
+    // the pattern first, so that the window shows the table there from its first frame; without
+    // the bitmap the area turns black.
     QRect erasearea(Rect area);
 
     const QImage& image() const { return surface_; }
@@ -41,6 +43,8 @@ public:
     bool hasPattern() const { return !pattern_.isNull(); }
 
 private:
+    // Makes baize.bmp the fill pattern; false, and the pattern as it was, when it cannot be read.
+    bool loadPattern();
     void trimcorners(QPainter& painter, int x, int y);
     void fillWithPattern(QPainter& painter, const QRegion& area);
 

@@ -1,5 +1,6 @@
 #include "ui/table_labels.h"
 
+#include "core/seat_facts.h"
 #include "ui/fonts.h"
 #include "ui/table_layout.h"
 
@@ -27,6 +28,16 @@ QLabel* placeLabel(QWidget* table, const char* objectName, const QString& text, 
     return label;
 }
 
+// What a screen reader calls a seat's label of `what`: "Freak's cash", "Your status".
+QString seatLabelName(SeatCode seat, const char* what) {
+    const std::string_view name = seatFacts(seat).name;
+    const QString owner =
+        seat == kHuman ? QStringLiteral("Your")
+                       : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+                             QStringLiteral("'s");
+    return owner + QLatin1Char(' ') + QLatin1String(what);
+}
+
 } // namespace
 
 void setTextColour(QLabel* label, const QColor& colour) {
@@ -51,10 +62,13 @@ TableLabels createTableLabels(QWidget* table) {
             placeLabel(table, place.cashObject, QString(), place.cashAt, nameFont, kWhiteText);
         seat.status = placeLabel(table, place.statusObject, QString(), place.statusAt, statusFont,
                                  kWhiteText);
+        seat.cash->setAccessibleName(seatLabelName(code, "cash"));
+        seat.status->setAccessibleName(seatLabelName(code, "status"));
     }
     labels.potCaption =
         placeLabel(table, "potttt", QStringLiteral("POT:"), {80, 240}, potFont, kWhiteText);
     labels.pot = placeLabel(table, "betsize", QString(), {120, 240}, potFont, kWhiteText);
+    labels.pot->setAccessibleName(QStringLiteral("Pot"));
     labels.result = placeLabel(table, "theresult", QString(), {80, 200}, resultFont, kYellowText);
     return labels;
 }

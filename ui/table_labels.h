@@ -11,7 +11,9 @@ namespace omaha {
 
 // The texts over the table: a name, a cash amount and a status beside every seat, the pot with
 // its caption, and the result of the hand. All are transparent labels in Verdana, placed in table
-// pixels from the table's top-left corner and sized to their text.
+// pixels from the table's top-left corner and sized to their text. A screen reader calls the
+// amounts and statuses by whose they are ("Freak's cash", "Your status", "Pot"); their texts are
+// their descriptions.
 struct SeatLabels {
     QLabel* name = nullptr;
     QLabel* cash = nullptr;

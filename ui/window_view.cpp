@@ -4,9 +4,12 @@
 #include "ui/table_layout.h"
 #include "ui/table_surface.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <string>
+#include <utility>
 
 namespace omaha {
 
@@ -20,11 +23,23 @@ QString fromView(std::string_view text) {
 
 WindowTableView::WindowTableView(QWidget* window, TableSurface& surface, const TableLabels& labels,
                                  const TableButtons& buttons)
-    : window_(window), surface_(surface), labels_(labels), buttons_(buttons) {}
+    : window_(window), surface_(surface), labels_(labels), buttons_(buttons) {
+    window_->installEventFilter(this);
+}
+
+bool WindowTableView::eventFilter(QObject* watched, QEvent* event) {
+    // Once the window system has had the window, in the next turn of the event loop.
+    if (watched == window_ && event->type() == QEvent::Show && !held_.empty())
+        QTimer::singleShot(0, this, &WindowTableView::showHeldMessages);
+    return false;
+}
 
 void WindowTableView::setLabelText(QLabel* label, std::string_view text) {
     const QRect before = label->geometry();
     label->setText(fromView(text));
+    // A label named for screen readers, as "Freak's cash", tells its text as its description.
+    if (!label->accessibleName().isEmpty())
+        label->setAccessibleDescription(label->text());
     label->adjustSize();
     surface_.exposeArea(before.united(label->geometry()));
 }
@@ -57,7 +72,7 @@ void WindowTableView::enableButton(TableButton button, bool enabled) {
 }
 
 void WindowTableView::setStayCaption(std::string_view caption) {
-    buttons_[TableButton::Stay]->setText(fromView(caption));
+    captionTableButton(buttons_, TableButton::Stay, fromView(caption));
 }
 
 void WindowTableView::showCards(const TableState& table) {
@@ -76,9 +91,21 @@ void WindowTableView::wipeBoard() {
 }
 
 void WindowTableView::showMessage(std::string_view text, std::string_view caption) {
-    QMessageBox box(QMessageBox::NoIcon, fromView(caption), fromView(text), QMessageBox::Ok,
-                    window_);
+    const Message message{fromView(text), fromView(caption)};
+    if (window_->isVisible())
+        showBox(message);
+    else
+        held_.push_back(message);
+}
+
+void WindowTableView::showBox(const Message& message) {
+    QMessageBox box(QMessageBox::NoIcon, message.caption, message.text, QMessageBox::Ok, window_);
     box.exec();
+}
+
+void WindowTableView::showHeldMessages() {
+    for (const Message& message : std::exchange(held_, {}))
+        showBox(message);
 }
 
 } // namespace omaha

@@ -35,7 +35,8 @@ private slots:
     }
 
     // Ctrl+H opens the history beside the table, from the start-up hand on; it follows the play,
-    // at the end while the reader is at the end, and can be selected and copied but not edited.
+    // at the end while the reader is at the end, and can be selected and copied but not edited:
+    // there the letters press the table's buttons.
     void historyWindowFollowsThePlay() {
         Window play;
         play.key(Qt::CTRL | Qt::Key_H);
@@ -45,10 +46,10 @@ private slots:
         QPlainTextEdit* text = history.text();
         const QString startup = text->toPlainText();
         QVERIFY(startup.startsWith(QString::fromUtf8("Hand 1\nYou hold 3♥ 2♥ 7♣ 4♦\n")));
-        // The letters are the table's only while the table's window has the keyboard.
+        // The text cannot be typed into: its letters are the table's keys, here too.
         QTest::keyClicks(text, "f");
-        QCOMPARE(text->toPlainText(), startup);
-        QVERIFY(play.enabled(TableButton::Fold));
+        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        QTRY_VERIFY(text->toPlainText().contains(QStringLiteral("\nYou fold\n")));
         QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
         QTest::keySequence(text, QKeySequence::Copy);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Hand 1"));
@@ -70,7 +71,8 @@ private slots:
         QCOMPARE(scroll->value(), 0);
     }
 
-    // Every control has a name for screen readers, and the table tells what it shows.
+    // Every control has a name for screen readers, and the table tells what it shows, from the
+    // start-up hand on, when no community card is out yet.
     void screenReadersHearTheControlsAndTheTable() {
         Window play;
         MainWindow& form = play.form;
@@ -85,9 +87,38 @@ private slots:
                                       ->text(QAccessible::Name)
                                       .isEmpty(),
                              qPrintable(control->objectName()));
+        const auto heard = [](QObject* control, QAccessible::Text what) {
+            return QAccessible::queryAccessibleInterface(control)->text(what);
+        };
+        QCOMPARE(heard(&form, QAccessible::Name), QStringLiteral("Omaha"));
+        // Amounts and statuses are heard with whose they are, their texts as descriptions.
+        const BySeat<SeatLabels>& seats = form.labels().seats;
+        const std::tuple<QLabel*, const char*, const char*> labels[] = {
+            {seats[kFreak].cash, "Freak's cash", "1200"},
+            {seats[kRobot].status, "Robot's status", "big blind"},
+            {seats[kHuman].cash, "Your cash", "1200"},
+            {seats[kHuman].status, "Your status", ""},
+            {form.labels().pot, "Pot", "3"}};
+        for (const auto& [label, name, text] : labels) {
+            QCOMPARE(heard(label, QAccessible::Name), QLatin1String(name));
+            QCOMPARE(heard(label, QAccessible::Description), QLatin1String(text));
+        }
+        // Check/Call is heard as it reads, and its tooltip follows.
+        GradientButton* stay = form.buttons()[TableButton::Stay];
+        const auto stayHeardAs = [&](const char* caption) {
+            return heard(stay, QAccessible::Name) == QLatin1String(caption) &&
+                   heard(stay, QAccessible::Description) == QLatin1String(caption) + " (C)";
+        };
+        QVERIFY(stayHeardAs("Call"));
+        form.view().setStayCaption("Check");
+        QVERIFY(stayHeardAs("Check"));
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
         const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
+            {{},
+             "Your cards: 3♥ 2♥ 7♣ 4♦. Community cards: none. Cards face down: Freak, Geek, "
+             "Master, "
+             "Champ, Pinhead, Expert, Robot. Pot: 3."},
             {{Qt::Key_C, Qt::Key_F},
              "Your cards: none. Community cards: 10♥ 9♣ 2♠ Q♠ 8♦. Cards face up: Freak 8♣ A♥ K♠ "
              "7♥, Geek 7♦ J♣ 6♣ J♥, Master Q♣ 3♠ Q♦ 10♣, Champ 4♥ K♦ A♦ 10♠, Pinhead 7♠ 4♣ 5♦ "
@@ -204,15 +235,63 @@ private slots:
         play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(!form.options().isVisible());
 
-        QString question;
-        answerNextBox(question, QMessageBox::No);
+        // The box says what a new game does; Return answers No and the game goes on.
+        QString question, effect;
+        whenModalAppears([&question, &effect](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            question = box->text();
+            effect = box->informativeText();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
         play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(question, QStringLiteral("Are you sure?"));
+        QCOMPARE(effect, QStringLiteral("A new game gives every seat the initial cash of 500."));
         QVERIFY(play.enabled(TableButton::Deal));
 
         answerNextBox(question, QMessageBox::Yes);
         play.key(Qt::CTRL | Qt::Key_N);
         QCOMPARE(play.label("cash"), QStringLiteral("500"));
+    }
+
+    // A message the game gives while the window is still being built, as at start-up, waits
+    // until the table is on the screen and then shows over it.
+    void messageAtStartUpWaitsForTheTable() {
+        QWidget window;
+        auto* surface = new TableSurface(&window);
+        WindowTableView view(&window, *surface, createTableLabels(surface),
+                             createTableButtons(surface));
+        QString text;
+        bool overTheTable = false;
+        whenModalAppears([&text, &overTheTable, &window](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            text = box->text();
+            overTheTable = window.isVisible() && box->parentWidget() == &window;
+            box->button(QMessageBox::Ok)->click();
+        });
+        view.showMessage("You lose!", "Game over");
+        showAndWait(window);
+        QTRY_COMPARE(text, QStringLiteral("You lose!"));
+        QVERIFY(overTheTable);
+    }
+
+    // New game seeds the random source afresh from the clock whether the answer is Yes or No: a
+    // clock that has moved on since start-up deals other cards than one that stands still.
+    void newGameReseedsFromTheClock() {
+        const auto dealtAfterNewGame = [](Game::Clock clock, QMessageBox::StandardButton answer) {
+            Window play({}, nullptr, std::move(clock));
+            QString question;
+            answerNextBox(question, answer);
+            play.key(Qt::CTRL | Qt::Key_N);
+            if (answer == QMessageBox::No)
+                for (const Qt::Key key : {Qt::Key_F, Qt::Key_D})
+                    play.key(key);
+            return play.form.game().table().seats[kHuman].hole;
+        };
+        for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+            std::uint32_t seconds = Window::fixedClock();
+            const Hole moved = dealtAfterNewGame([&seconds] { return seconds++; }, answer);
+            QVERIFY(moved != dealtAfterNewGame(Window::fixedClock, answer));
+        }
     }
 };
 

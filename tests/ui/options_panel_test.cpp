@@ -108,7 +108,8 @@ private slots:
     }
 
     // The arrows step the sizes level by level, stop at 1 and at 5, and every press saves both.
-    // Another card back shows on the table at once; each choice is saved, and "Ok" only hides.
+    // Each card back shows on the table at once when chosen; each choice is saved, and "Ok" only
+    // hides.
     void choicesAreTakenAndSaved() {
         Options options;
         MainWindow& form = options.form;
@@ -121,11 +122,14 @@ private slots:
             QVERIFY(options.showsSizes(small, big));
         }
 
-        click(radio(form, "cardbacks", 2));
-        QCOMPARE(options.stored("Card", "back"), 54);
-        // Inside the corners of Freak's last card, which lies on top of the fan.
-        QCOMPARE(form.table().canvas().image().copy(104, 93, 67, 92),
-                 CardArtwork::shared(1.0)->image(54).copy(2, 2, 67, 92));
+        // Every back, the first one chosen again last, inside the corners of Freak's last card,
+        // which lies on top of the fan.
+        for (const int item : {1, 2, 3, 0}) {
+            click(radio(form, "cardbacks", item));
+            QCOMPARE(options.stored("Card", "back"), kFirstCardBack + item);
+            QCOMPARE(form.table().canvas().image().copy(104, 93, 67, 92),
+                     CardArtwork::shared(1.0)->image(kFirstCardBack + item).copy(2, 2, 67, 92));
+        }
         click(radio(form, "Levels", 3));
         QCOMPARE(form.game().table().complevel, AiLevel::Genius);
         QCOMPARE(options.stored("Levels", "comp"), levelValue(AiLevel::Genius));

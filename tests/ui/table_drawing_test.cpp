@@ -26,6 +26,27 @@ double meanDifference(const QImage& one, const QImage& other) {
     return sum / (3.0 * one.width() * one.height());
 }
 
+// The table bitmap, which the table repeats from its top-left corner.
+const QImage& baize() {
+    static const QImage image =
+        QImage(QStringLiteral(OMAHA_BAIZE_FILE)).convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+QRgb baizeAt(int x, int y) {
+    return baize().pixel(x % baize().width(), y % baize().height());
+}
+
+// Whether `picture`, a part of the table from table pixel `origin` on, shows the bare table.
+bool showsBareTable(const QImage& picture, QPoint origin) {
+    const QSize size = picture.deviceIndependentSize().toSize();
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (tablePixel(picture, x, y) != baizeAt(origin.x() + x, origin.y() + y))
+                return false;
+    return true;
+}
+
 using Row = std::vector<std::pair<int, Point>>; // pictures and their top-left corners
 
 // A table surface on screen over a hand at `street`: every seat in with 100 chips and four
@@ -34,8 +55,6 @@ struct Scene {
     WorkingFolder folder;
     TableState table;
     TableSurface surface;
-    const QImage baize =
-        QImage(QStringLiteral(OMAHA_BAIZE_FILE)).convertToFormat(QImage::Format_RGB32);
 
     explicit Scene(Street street) {
         table.street = street;
@@ -87,11 +106,7 @@ struct Scene {
     }
 
     // The table bitmap tiled from the origin.
-    bool isBare(const QRegion& area) const {
-        return everyPixel(area, [this](int x, int y) {
-            return baize.pixel(x % baize.width(), y % baize.height());
-        });
-    }
+    bool isBare(const QRegion& area) const { return everyPixel(area, baizeAt); }
 
     // Every visible part of each card of a row drawn in order, each covering the ones before,
     // with its twelve trimmed corner pixels black: the corner and the two beside it.
@@ -136,6 +151,31 @@ struct Scene {
         return isBare(bare) && shows(cards);
     }
 };
+
+// An environment variable set for a while; the old value comes back when it goes.
+struct Setting {
+    Setting(const char* variable, const QByteArray& value)
+        : name(variable), had(qEnvironmentVariableIsSet(variable)), old(qgetenv(variable)) {
+        qputenv(variable, value);
+    }
+    ~Setting() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    bool had;
+    QByteArray old;
+};
+
+// How many pixels of a card picture are the red of hearts and diamonds, and how many inside the
+// card's edge are dark.
+std::pair<int, int> redAndDarkPixels(const QImage& card) {
+    int red = 0, dark = 0;
+    for (int y = 1; y < card.height() - 1; ++y)
+        for (int x = 1; x < card.width() - 1; ++x) {
+            const QColor colour = card.pixelColor(x, y);
+            red += colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
+            dark += colour.red() < 80 && colour.green() < 80 && colour.blue() < 80;
+        }
+    return {red, dark};
+}
 
 // Computer seats that call every bet and never raise.
 struct CallingOpponents : Opponents {
@@ -223,32 +263,92 @@ private slots:
         QVERIFY(scene.boardShows(0) && scene.fanShows(kRobot, false));
     }
 
-    // A seat that pays its last chips shows the bare table where its cards were, in the window
-    // as the player sees it: at once, after the next deal, and after the window system has
-    // repainted half of its fan from the table's state.
-    void seatWithoutChipsShowsNoCardsInTheWindow() {
-        // Just the chips to call the big blind.
-        CallingOpponents callers;
-        Window play("[Cash]\npinhead=2\n", &callers);
-        TableCanvas bare(1.0);
-        QVERIFY(bare.painttable(tableRect()));
-        const QRect fan = toQRect(fanOf(kPinhead).erase);
-        // Both in the picture the game draws on and in the window, which repaints from the state.
-        TableSurface& surface = play.form.table();
-        const auto fanIsBare = [&] {
-            const QImage expected = bare.image().copy(fan);
-            return surface.canvas().image().copy(fan) == expected &&
-                   surface.grab(fan).toImage().convertToFormat(QImage::Format_RGB32) == expected;
+    // Where the system has no card deck, or its deck lacks a card, the game draws faces of its
+    // own that a player can read: every card its own face, the rank in the corners telling the
+    // cards of a suit apart, the suit in the middle, hearts and diamonds red, clubs and spades
+    // black.
+    void facesOfTheGameItselfWhereTheDeckFailsIt() {
+        WorkingFolder folder;
+        const QImage face = [&folder] {
+            // No deck where the system's card-game data would be.
+            const Setting home("XDG_DATA_HOME", folder.dir.path().toUtf8());
+            const Setting system("XDG_DATA_DIRS", folder.dir.path().toUtf8());
+            Window play;
+            // Your fourth card, 4♦, lies whole on top of your fan.
+            const FanGeometry fan = fanOf(kHuman);
+            return play.form.table().canvas().image().copy(
+                cardRect({fan.origin.x + 3 * fan.step.x, fan.origin.y + 3 * fan.step.y}));
+        }();
+        const CardArtwork own(1.0, QString());
+        const auto image = [&own](int rank, int suit) {
+            return own.image(Card{suit, rank}.index());
         };
-        QVERIFY(!fanIsBare());
+        QCOMPARE(face.copy(2, 2, 67, 92), image(2, 1).copy(2, 2, 67, 92));
+
+        const QRect middle(22, 35, 27, 26), corner(0, 0, 21, 31);
+        QSet<QByteArray> faces;
+        for (int suit = 0; suit < 4; ++suit) {
+            QSet<QByteArray> corners;
+            for (int rank = 0; rank < 13; ++rank) {
+                const QImage card = image(rank, suit);
+                const auto [red, dark] = redAndDarkPixels(card);
+                const bool redSuit = suit == 1 || suit == 2;
+                QVERIFY(redSuit ? red > 200 : red == 0 && dark > 200);
+                QCOMPARE(card.copy(middle), image(0, suit).copy(middle));
+                QVERIFY(suit == 0 || card.copy(middle) != image(rank, suit - 1).copy(middle));
+                const QImage cornerPart = card.copy(corner);
+                corners.insert(QByteArray(reinterpret_cast<const char*>(cornerPart.constBits()),
+                                          cornerPart.sizeInBytes()));
+                faces.insert(QByteArray(reinterpret_cast<const char*>(card.constBits()),
+                                        card.sizeInBytes()));
+            }
+            QCOMPARE(corners.size(), 13);
+        }
+        QCOMPARE(faces.size(), 52);
+
+        // A deck holding the Ace of spades alone, a blue card.
+        const QString deckPath = folder.path(QStringLiteral("deck.svg"));
+        QFile deck(deckPath);
+        QVERIFY(deck.open(QIODevice::WriteOnly));
+        deck.write("<svg xmlns='http://www.w3.org/2000/svg' width='71' height='96'>"
+                   "<rect id='1_spade' width='71' height='96' fill='#0000ff'/></svg>");
+        deck.close();
+        const CardArtwork lacking(1.0, deckPath);
+        QCOMPARE(lacking.image(Card{3, 12}.index()).pixelColor(35, 48), QColor(Qt::blue));
+        QCOMPARE(lacking.image(Card{3, 11}.index()), image(11, 3));
+    }
+
+    // A seat without chips shows the bare table where its cards would be, in the window as the
+    // player sees it: from the first frame when it starts the game broke, at once when it pays
+    // its last chips, after the next deal, and after the window system has repainted half of its
+    // fan from the table's state.
+    void seatWithoutChipsShowsNoCardsInTheWindow() {
+        // Geek starts broke; Pinhead has just the chips to call the big blind.
+        CallingOpponents callers;
+        Window play("[Cash]\ngeek=0\npinhead=2\n", &callers);
+        TableSurface& surface = play.form.table();
+        // Both in the picture the game draws on and on the screen, as last painted.
+        const auto fanIsBare = [&](SeatCode seat) {
+            const QRect fan = toQRect(fanOf(seat).erase);
+            const QPoint inWindow = surface.mapTo(&play.form, fan.topLeft());
+            const QImage shown = play.form.screen()
+                                     ->grabWindow(play.form.winId(), inWindow.x(), inWindow.y(),
+                                                  fan.width(), fan.height())
+                                     .toImage();
+            return showsBareTable(surface.canvas().image().copy(fan), fan.topLeft()) &&
+                   showsBareTable(shown, fan.topLeft());
+        };
+        QVERIFY(fanIsBare(kGeek));
+        QVERIFY(!fanIsBare(kPinhead));
         play.press(TableButton::Stay);
-        QVERIFY(fanIsBare());
+        QTRY_VERIFY(fanIsBare(kPinhead));
 
         play.press(TableButton::Fold);
         play.press(TableButton::Deal);
-        QVERIFY(fanIsBare());
+        QTRY_VERIFY(fanIsBare(kPinhead));
+        const QRect fan = toQRect(fanOf(kPinhead).erase);
         surface.repaint(fan.adjusted(0, 0, -fan.width() / 2, 0));
-        QVERIFY(fanIsBare());
+        QVERIFY(fanIsBare(kPinhead) && fanIsBare(kGeek));
     }
 };
 

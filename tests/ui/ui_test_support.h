@@ -14,6 +14,7 @@
 #include "ui/rules_window.h"
 #include "ui/table_canvas.h"
 #include "ui/table_surface.h"
+#include "ui/window_view.h"
 
 #include <functional>
 #include <memory>
@@ -33,13 +34,17 @@ inline std::vector<std::function<std::unique_ptr<QObject>()>>& suites() {
     [[maybe_unused]] static const bool registered##Class =                                         \
         (::omaha::test::suites().push_back([] { return std::make_unique<Class>(); }), true)
 
-// Shows a top-level widget on the offscreen screen, waits until it is exposed and makes it the
-// active window, the one that takes the keys: the offscreen screen activates no window itself.
+// Shows a top-level widget, waits until it is exposed and until it is the active window, the one
+// that takes the keys. A window manager activates the window; the offscreen screen activates no
+// window itself, so there the test does.
 inline void showAndWait(QWidget& widget) {
     widget.show();
     if (!QTest::qWaitForWindowExposed(&widget))
         qWarning("window not exposed");
-    QApplication::setActiveWindow(&widget);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QApplication::setActiveWindow(&widget);
+    else if (!QTest::qWaitForWindowActive(&widget))
+        qWarning("window not activated");
 }
 
 // Runs `action` once the next modal window is up, for answering message boxes and dialogs;
@@ -94,24 +99,26 @@ struct WorkingFolder {
 };
 
 // A main window on screen, playing from a settings file of its own in a working folder with the
-// bitmap, its random source seeded from a clock that always reads the same second.
-// `saved` is what the settings file holds at start, and `opponents` decide for the computer
-// players when given.
+// bitmap, its random source seeded from a clock that always reads the same second unless another
+// clock is given. `saved` is what the settings file holds at start, and `opponents` decide for the
+// computer players when given.
 struct Window {
     static std::uint32_t fixedClock() { return 1000000; }
-    explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr)
-        : form(SettingsFile(settingsHolding(saved)), fixedClock, opponents) {
+    explicit Window(std::string_view saved = {}, Opponents* opponents = nullptr,
+                    Game::Clock clock = fixedClock)
+        : form(SettingsFile(settingsHolding(saved)), std::move(clock), opponents) {
         showAndWait(form);
     }
     QString label(const char* name) { return find(form.table(), name)->text(); }
     void press(TableButton which) { click(form.buttons()[which]); }
-    // A key as the player types it, to whatever has the keyboard focus; the window takes it when
-    // no window is active, as after a message box has closed.
+    // A key as the player types it, to whatever has the keyboard focus in the active window; the
+    // table's window takes it when no window is active, as after a message box has closed.
     void key(QKeyCombination key) {
         if (QApplication::activeWindow() == nullptr)
             showAndWait(form);
         QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus != nullptr ? focus : &form, key.key(), key.keyboardModifiers());
+        QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key.key(),
+                        key.keyboardModifiers());
     }
     bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
 

@@ -1,0 +1,105 @@
+// The windows on a real X server with a window manager, which places and activates them as on the
+// player's desktop; tests/ui/run-on-x-server runs these at several screen sizes and scales.
+#include "ui_test_support.h"
+
+namespace omaha::test {
+namespace {
+
+// Whether `frame` lies wholly on `area` where it fits, and where it does not, with its top-left
+// corner on it, so that the title bar can be reached.
+bool liesOn(const QRect& frame, const QRect& area) {
+    const bool fits = frame.width() <= area.width() && frame.height() <= area.height();
+    return fits ? area.contains(frame) : area.contains(frame.topLeft());
+}
+
+// Activates `window` as the player's click on it would, through the window manager.
+bool activate(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
+}
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
+
+    // The table's window starts wholly on the screen where it fits, and with its title bar and
+    // menu on it where it does not.
+    void tableWindowStartsOnTheScreen() {
+        Window play;
+        const QRect area = play.form.screen()->availableGeometry();
+        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+        const QWidget* menu = play.form.menuBar();
+        const QRect menuArea(menu->mapToGlobal(QPoint(0, 0)), menu->size());
+        QVERIFY(area.contains(menuArea.topLeft()) && menuArea.bottom() <= area.bottom());
+    }
+
+    // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has
+    // room for both side by side they do not overlap, the table moving aside if it must; where it
+    // has not, the history covers as little of the table as the screen allows. The table's keys
+    // work from either window.
+    void historyStandsBesideTheTable() {
+        Window play;
+        MainWindow& form = play.form;
+        play.key(Qt::CTRL | Qt::Key_H);
+        HistoryWindow& history = form.history();
+        QVERIFY(QTest::qWaitForWindowExposed(&history));
+        const QRect area = form.screen()->availableGeometry();
+        const auto overlap = [&form, &history] {
+            const QRect both = form.frameGeometry() & history.frameGeometry();
+            return both.isEmpty() ? 0 : both.width();
+        };
+        // The overlap that the screen's width makes unavoidable: none where both fit side by
+        // side, all of the history where the table alone is as wide as the screen.
+        const int historyWidth = history.frameGeometry().width();
+        const int unavoidable = form.frameGeometry().width() + historyWidth - area.width();
+        QTRY_COMPARE(overlap(), std::clamp(unavoidable, 0, historyWidth));
+        QVERIFY(liesOn(form.frameGeometry(), area) && liesOn(history.frameGeometry(), area));
+        QCOMPARE(history.frameGeometry().top(), form.frameGeometry().top());
+        // Time for the window manager to hand the keyboard on, were it asked to.
+        QTest::qWait(300);
+        QVERIFY(form.isActiveWindow());
+
+        // Every key of the table works while the history is the active window, as after a click
+        // on its text.
+        const auto fromHistory = [&](QKeyCombination key) {
+            if (!activate(history))
+                return false;
+            play.key(key);
+            return true;
+        };
+        QVERIFY(fromHistory(Qt::Key_R));
+        QCOMPARE(play.label("cash"), QStringLiteral("1196"));
+        QVERIFY(fromHistory(Qt::Key_F));
+        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        QVERIFY(fromHistory(Qt::Key_D));
+        QVERIFY(!play.enabled(TableButton::Deal));
+        const QString pot = play.label("betsize");
+        QVERIFY(fromHistory(Qt::Key_C));
+        QVERIFY(play.label("betsize") != pot);
+
+        QVERIFY(fromHistory(Qt::CTRL | Qt::Key_O));
+        QVERIFY(form.options().isVisible());
+        QSignalSpy historyShown(form.historyCommand(), &QAction::triggered);
+        QVERIFY(fromHistory(Qt::CTRL | Qt::Key_H));
+        QCOMPARE(historyShown.size(), 1);
+        // The commands that answer with a window of their own.
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_N, QKeyCombination(Qt::Key_F1)}) {
+            QWidget* shown = nullptr;
+            whenModalAppears([&shown](QWidget* modal) {
+                shown = modal;
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            QVERIFY(fromHistory(key));
+            QVERIFY2(shown != nullptr, qPrintable(QKeySequence(key).toString()));
+        }
+    }
+};
+
+OMAHA_UI_SUITE(DesktopTest);
+
+} // namespace
+} // namespace omaha::test
+
+#include "desktop_test.moc"

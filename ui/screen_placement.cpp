@@ -1,0 +1,97 @@
+#include "ui/screen_placement.h"
+
+#include <algorithm>
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace omaha {
+
+namespace {
+
+// One direction of placeFrame: the start of a length on a span of the area.
+int placeAlong(int length, int areaStart, int areaLength) {
+    return areaStart + std::max(0, (areaLength - length) / 2);
+}
+
+// In one direction, whether a frame lies as placeFrame wants: wholly on the area where it fits,
+// starting on it where it does not.
+bool liesAlong(int start, int length, int areaStart, int areaLength) {
+    if (length <= areaLength)
+        return start >= areaStart && start + length <= areaStart + areaLength;
+    return start >= areaStart && start < areaStart + areaLength;
+}
+
+bool liesOn(const QRect& frame, const QRect& available) {
+    return liesAlong(frame.left(), frame.width(), available.left(), available.width()) &&
+           liesAlong(frame.top(), frame.height(), available.top(), available.height());
+}
+
+// Places a window again once the window system shows it in its frame, should the frame reach off
+// the available area; then it goes.
+class PlaceWhenFramed : public QObject {
+public:
+    explicit PlaceWhenFramed(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The platform window exists once the widget is about to show; it is exposed inside its
+        // frame, which the window system makes before it maps the window.
+        if (watched == &window_ && event->type() == QEvent::Show && window_.windowHandle())
+            window_.windowHandle()->installEventFilter(this);
+        else if (watched == window_.windowHandle() && event->type() == QEvent::Expose &&
+                 window_.windowHandle()->isExposed())
+            placeFramed();
+        return false;
+    }
+
+private:
+    void placeFramed() {
+        deleteLater();
+        const QScreen* screen = window_.screen();
+        if (screen == nullptr)
+            return;
+        const QRect available = screen->availableGeometry();
+        const QRect frame = window_.frameGeometry();
+        if (!liesOn(frame, available))
+            window_.move(placeFrame(frame.size(), available));
+    }
+
+    QWidget& window_;
+};
+
+} // namespace
+
+QPoint placeFrame(QSize frame, const QRect& available) {
+    return {placeAlong(frame.width(), available.left(), available.width()),
+            placeAlong(frame.height(), available.top(), available.height())};
+}
+
+void placeOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen())
+        window.move(placeFrame(window.size(), screen->availableGeometry()));
+    new PlaceWhenFramed(window);
+}
+
+SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& available, int gap) {
+    const int spare = available.width() - table.width() - history.width();
+    const int top = table.top();
+    if (spare < 0)
+        return {{available.left(), top},
+                {available.left() + available.width() - history.width(), top}};
+    gap = std::min(gap, spare);
+    const int areaEnd = available.left() + available.width();
+    const int rightOfTable = table.left() + table.width() + gap;
+    if (rightOfTable + history.width() <= areaEnd)
+        return {table.topLeft(), {rightOfTable, top}};
+    const int leftOfTable = table.left() - gap - history.width();
+    if (leftOfTable >= available.left())
+        return {table.topLeft(), {leftOfTable, top}};
+    const int historyLeft = areaEnd - history.width();
+    return {{historyLeft - gap - table.width(), top}, {historyLeft, top}};
+}
+
+} // namespace omaha
