@@ -49,7 +49,7 @@ void HandHistory::newGame(std::int32_t startingCash) {
 }
 
 void HandHistory::handDealt(const Hole& yourCards) {
-    if (hands_.size() == kKeptHands)
+    if (hands_.size() == keptHands_)
         hands_.pop_front();
     hands_.emplace_back();
     if (!newGameLine_.empty())

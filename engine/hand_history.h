@@ -17,6 +17,9 @@ class HandHistory final : public HandObserver {
 public:
     static constexpr std::size_t kKeptHands = 200;
 
+    // Keeps the latest `keptHands` hands.
+    explicit HandHistory(std::size_t keptHands = kKeptHands) : keptHands_(keptHands) {}
+
     void newGame(std::int32_t startingCash) override;
     void handDealt(const Hole& yourCards) override;
     void blindPosted(SeatCode seat, Blind blind, std::int32_t amount) override;
@@ -37,6 +40,7 @@ public:
 private:
     void add(std::string line);
 
+    std::size_t keptHands_;
     std::deque<std::vector<std::string>> hands_;
     long handsDealt_ = 0; // in this game: a new game counts from 1 again
     // Opens the first hand of a new game, to mark where the old game ended.

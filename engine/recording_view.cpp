@@ -1,5 +1,7 @@
 #include "engine/recording_view.h"
 
+#include "engine/visible_cards.h"
+
 #include <string>
 #include <utility>
 
@@ -41,8 +43,18 @@ void RecordingView::setStayCaption(std::string_view caption) {
     log_.push_back("caption " + stayCaption_);
 }
 
-void RecordingView::showCards(const TableState&) {
-    log_.push_back("paint");
+void RecordingView::showCards(const TableState& table) {
+    // What shows after the paint: each seat's cards in table order (f faces, b backs, - none),
+    // then how many community cards, e.g. "paint fbbbbbb- 3".
+    const VisibleCards visible = visibleCards(table);
+    std::string entry = "paint ";
+    for (const SeatCode seat : kTableOrder)
+        entry += visible.seats[seat] == SeatCards::Faces   ? 'f'
+                 : visible.seats[seat] == SeatCards::Backs ? 'b'
+                                                           : '-';
+    entry += ' ';
+    entry += std::to_string(visible.boardCards);
+    log_.push_back(std::move(entry));
 }
 
 void RecordingView::wipeSeatCards(SeatCode seat) {

@@ -40,7 +40,7 @@ public:
     std::vector<Message> takeMessages();
     const std::vector<Message>& messages() const { return messages_; }
 
-    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint",
+    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint fbbbbbbb 3",
     // "wipe 3", "wipe board".
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ai/simulating_opponents.h"
+#include "engine/game.h"
+#include "engine/hand_observer.h"
+#include "engine/recording_view.h"
+#include "settings/settings_file.h"
+#include "tools/play_options.h"
+#include "tools/scratch_folder.h"
+
+#include <ostream>
+
+namespace omaha {
+
+// One game as `omaha-sim play` plays it: with no window, from a settings file of its own in a
+// scratch folder, against the computer players' own judgement, the human pressing the buttons the
+// script says. The seed stands in for the clock.
+class ScriptedGame {
+public:
+    // Writes the fresh settings file; throws SettingsWriteError when it cannot.
+    explicit ScriptedGame(const PlayOptions& options);
+    ScriptedGame(const ScriptedGame&) = delete;
+    ScriptedGame& operator=(const ScriptedGame&) = delete;
+
+    // Tells `observer` everything that happens in the hands from start-up on.
+    void observeHands(HandObserver& observer) { game_.observeHands(observer); }
+
+    // Starts the game and plays until the script's hands are dealt or the game is over, writing
+    // one event line to `out` after start-up and after every press. Throws when it cannot go on.
+    void play(std::ostream& out);
+
+    // Everything the table was told, in order.
+    const RecordingView& view() const { return view_; }
+
+private:
+    void report(std::string_view event, std::ostream& out);
+
+    PlayOptions options_;
+    ScratchFolder scratch_;
+    SettingsFile settings_;
+    RecordingView view_;
+    SimulatingOpponents opponents_;
+    Game game_;
+};
+
+} // namespace omaha
