@@ -36,7 +36,8 @@ public:
     // The community cards vanish from the table.
     virtual void wipeBoard() = 0;
 
-    // A modal box with an OK button; returns when the player has closed it.
+    // A modal box with an OK button; returns when the player has closed it. A window that is
+    // not on the screen yet (the game's start-up) shows it once it is, and returns at once.
     virtual void showMessage(std::string_view text, std::string_view caption) = 0;
 };
 

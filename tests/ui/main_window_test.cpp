@@ -293,6 +293,27 @@ private slots:
             QVERIFY(moved != dealtAfterNewGame(Window::fixedClock, answer));
         }
     }
+
+    // A computer player's raise shows in yellow on the table until the player's next action
+    // turns every status white again.
+    void aRaiseShowsInYellowUntilTheNextAction() {
+        // Geek raises its first turn on the flop; everyone else calls and checks.
+        struct GeekRaisesTheFlop final : Opponents {
+            bool callsBet(TableState&, SeatCode) override { return true; }
+            std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
+                return seat == kGeek && table.street == Street::Flop ? table.smallbet : 0;
+            }
+        } opponents;
+        Window play({}, &opponents);
+        const QLabel* geek = play.form.labels().seats[kGeek].status;
+        const auto colour = [geek] { return geek->palette().color(QPalette::WindowText); };
+        play.key(Qt::Key_C); // calls the big blind; the flop shows
+        play.key(Qt::Key_C); // checks the flop: Geek raises
+        QCOMPARE(geek->text(), QStringLiteral("Raises"));
+        QCOMPARE(colour(), QColor(255, 255, 0));
+        play.key(Qt::Key_C); // calls the raise
+        QCOMPARE(colour(), QColor(255, 255, 255));
+    }
 };
 
 OMAHA_UI_SUITE(MainWindowTest);
