@@ -48,6 +48,7 @@ struct TableState {
     bool hidecards = false;    // the human folded and one computer seat is left
     SeatCode blindmarker = 0;  // steers the blinds; moves one seat on at every deal
     std::int32_t cardback = 0; // picture number of the card back, 52 to 55
+    bool cardsDealt = false;   // no hand has been dealt yet: a game over at start-up deals none
     BySeat<Seat> seats{};
 
     Random31 random{}; // the one random source of the game

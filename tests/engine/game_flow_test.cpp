@@ -1,4 +1,5 @@
 #include "core/seat_facts.h"
+#include "engine/visible_cards.h"
 #include "game_position.h"
 
 namespace omaha::testing {
@@ -69,6 +70,9 @@ TEST_F(GameFlowTest, AGameSavedAfterItEndedSaysSoAtStartUpAndDealsNothing) {
         EXPECT_TRUE(std::ranges::none_of(
             view.log(), [](const std::string& entry) { return entry.starts_with("paint"); }));
         EXPECT_EQ(t.seats[kHuman].cash, human); // no blind was taken
+        // A repaint shows no cards: none were dealt.
+        for (const SeatCode seat : kTableOrder)
+            EXPECT_EQ(visibleCards(t).seats[seat], SeatCards::None) << seat;
     }
     // Only a new game goes on.
     game.startNewGame("1200");

@@ -66,6 +66,7 @@ struct Scene {
         }
         for (Card& card : table.board)
             card = Card::fromIndex(next++);
+        table.cardsDealt = true;
         surface.setTable(&table);
         surface.resize(kTableWidth, kTableHeight);
         showAndWait(surface);
