@@ -21,8 +21,8 @@ constexpr std::size_t kSimRiver = 51;
 
 // Won samples count this much at each level, so that every level ends near 100 at most. Zero
 // marks a level the estimate does not know.
-constexpr std::int32_t wonsamplescale(AiLevel complevel) {
-    switch (complevel) {
+constexpr std::int32_t wonSampleScale(AiLevel aiLevel) {
+    switch (aiLevel) {
     case AiLevel::Amateur:
         return 5;
     case AiLevel::Expert:
@@ -37,7 +37,7 @@ constexpr std::int32_t wonsamplescale(AiLevel complevel) {
 }
 
 // How many of the real community cards are face up, and so shared by every simulated opponent.
-constexpr std::size_t knowncards(Street street) {
+constexpr std::size_t knownBoardCards(Street street) {
     if (street <= Street::Preflop) {
         return 0;
     }
@@ -52,17 +52,17 @@ constexpr std::size_t knowncards(Street street) {
 
 // The player's own board in this sample: the hand's real cards, with those not yet shown replaced
 // from the simulation deck. Pre-flop only the flop is replaced: the real turn and river stay.
-Board ownboard(const Board& board, Street street, const Deck& simdeck) {
+Board ownBoard(const Board& board, Street street, const Deck& simulationDeck) {
     Board own = board;
     if (street <= Street::Preflop) {
-        own[0] = simdeck[kSimFlop];
-        own[1] = simdeck[kSimFlop + 1];
-        own[2] = simdeck[kSimFlop + 2];
+        own[0] = simulationDeck[kSimFlop];
+        own[1] = simulationDeck[kSimFlop + 1];
+        own[2] = simulationDeck[kSimFlop + 2];
     } else if (street == Street::Flop) {
-        own[3] = simdeck[kSimTurn];
-        own[4] = simdeck[kSimRiver];
+        own[3] = simulationDeck[kSimTurn];
+        own[4] = simulationDeck[kSimRiver];
     } else if (street == Street::Turn) {
-        own[4] = simdeck[kSimRiver];
+        own[4] = simulationDeck[kSimRiver];
     }
     return own;
 }
@@ -70,14 +70,15 @@ Board ownboard(const Board& board, Street street, const Deck& simdeck) {
 // Whether the player's hand, of value `own`, beats every simulated opponent of this sample. Only
 // categories count, and a tie goes to the player. The first opponent that wins decides the sample,
 // so the rest need no evaluation.
-bool beatssix(std::int32_t own, const Board& board, std::size_t known, const Deck& simdeck) {
+bool beatsSixOpponents(std::int32_t own, const Board& board, std::size_t known,
+                       const Deck& simulationDeck) {
     for (int opponent = 0; opponent < kSimOpponents; ++opponent) {
         const std::size_t base = kOpponentSpan * static_cast<std::size_t>(opponent);
         Board theirs{};
         for (std::size_t k = 0; k < kBoardCards; ++k) {
-            theirs[k] = k < known ? board[k] : simdeck[base + 2 + k];
+            theirs[k] = k < known ? board[k] : simulationDeck[base + 2 + k];
         }
-        if (bestpair(simdeck[base], simdeck[base + 1], theirs).category > own) {
+        if (bestPairRank(simulationDeck[base], simulationDeck[base + 1], theirs).category > own) {
             return false;
         }
     }
@@ -86,22 +87,23 @@ bool beatssix(std::int32_t own, const Board& board, std::size_t known, const Dec
 
 } // namespace
 
-std::int32_t assess(const Hole& workhand, const Board& board, Street street, AiLevel complevel,
+std::int32_t assess(const Hole& hand, const Board& board, Street street, AiLevel aiLevel,
                     std::int32_t previous, Random31& random) noexcept {
     // An unknown level, which only a hand-edited settings file can give, would otherwise run an
     // arbitrary number of samples for nothing, and a large one would freeze the game.
-    const std::int32_t scale = wonsamplescale(complevel);
+    const std::int32_t scale = wonSampleScale(aiLevel);
     if (scale == 0) {
         return previous;
     }
 
-    const std::size_t known = knowncards(street);
-    Deck simdeck = freshsimdeck();
+    const std::size_t known = knownBoardCards(street);
+    Deck simulationDeck = freshSimulationDeck();
     std::int32_t won = 0;
-    for (std::int32_t sample = 0; sample <= levelValue(complevel); ++sample) {
-        shufflesimdeck(simdeck, random);
-        const std::int32_t own = besthand(workhand, ownboard(board, street, simdeck)).category;
-        if (beatssix(own, board, known, simdeck)) {
+    for (std::int32_t sample = 0; sample <= levelValue(aiLevel); ++sample) {
+        shuffleSimulationDeck(simulationDeck, random);
+        const std::int32_t own =
+            bestOmahaRank(hand, ownBoard(board, street, simulationDeck)).category;
+        if (beatsSixOpponents(own, board, known, simulationDeck)) {
             ++won;
         }
     }

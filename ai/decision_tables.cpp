@@ -39,7 +39,7 @@ std::int32_t lookup(std::span<const Step> row, std::int32_t strength) {
 
 } // namespace
 
-std::int32_t callchance(Street street, std::int32_t strength) noexcept {
+std::int32_t callChance(Street street, std::int32_t strength) noexcept {
     switch (street) {
     case Street::Preflop:
         return lookup(kPreflopCall, strength);
@@ -54,7 +54,7 @@ std::int32_t callchance(Street street, std::int32_t strength) noexcept {
     }
 }
 
-std::int32_t raisechance(Street street, std::int32_t strength) noexcept {
+std::int32_t raiseChance(Street street, std::int32_t strength) noexcept {
     switch (street) {
     case Street::Preflop:
         return lookup(kPreflopRaise, strength);

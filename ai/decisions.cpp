@@ -10,32 +10,32 @@ namespace {
 // Every decision starts from a fresh estimate of the seat's own cards; nothing is remembered
 // from an earlier decision except the strength an unknown AI level leaves standing.
 void reassess(OpponentMind& mind, TableState& table, SeatCode seat) {
-    mind.workhand = table.seats[seat].hole;
-    mind.strength = assess(mind.workhand, table.board, table.street, table.complevel, mind.strength,
-                           table.random);
+    mind.hand = table.seats[seat].hole;
+    mind.strength =
+        assess(mind.hand, table.board, table.street, table.aiLevel, mind.strength, table.random);
 }
 
 } // namespace
 
-bool decidecall(OpponentMind& mind, TableState& table, SeatCode seat) {
+bool decideCall(OpponentMind& mind, TableState& table, SeatCode seat) {
     reassess(mind, table, seat);
-    mind.willcall = false;
-    mind.chance = callchance(table.street, mind.strength);
+    mind.willCall = false;
+    mind.chance = callChance(table.street, mind.strength);
     // The draw comes after all of the estimate's draws: the order is part of replaying a seed.
-    if (randomtest(mind.chance, table.random())) {
-        mind.willcall = true;
+    if (chanceComesUp(mind.chance, table.random())) {
+        mind.willCall = true;
     }
-    return mind.willcall;
+    return mind.willCall;
 }
 
-std::int32_t decideraise(OpponentMind& mind, TableState& table, SeatCode seat) {
-    std::int32_t raiseby = 0;
+std::int32_t decideRaise(OpponentMind& mind, TableState& table, SeatCode seat) {
+    std::int32_t raiseAmount = 0;
     reassess(mind, table, seat);
-    mind.chance = raisechance(table.street, mind.strength);
-    if (randomtest(mind.chance, table.random())) {
-        raiseby = betsSmall(table.street) ? table.smallbet : table.bigbet;
+    mind.chance = raiseChance(table.street, mind.strength);
+    if (chanceComesUp(mind.chance, table.random())) {
+        raiseAmount = betsSmall(table.street) ? table.smallBet : table.bigBet;
     }
-    return raiseby;
+    return raiseAmount;
 }
 
 } // namespace omaha

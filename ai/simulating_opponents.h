@@ -10,10 +10,10 @@ namespace omaha {
 class SimulatingOpponents final : public Opponents {
 public:
     bool callsBet(TableState& table, SeatCode seat) override {
-        return decidecall(mind_, table, seat);
+        return decideCall(mind_, table, seat);
     }
     std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
-        return decideraise(mind_, table, seat);
+        return decideRaise(mind_, table, seat);
     }
 
 private:

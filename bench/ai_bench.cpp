@@ -48,10 +48,10 @@ void drawsFloor(benchmark::State& state, TwistPath path) {
     const auto level = state.range(0);
     Random31 random(kSeed, path);
     for (auto _ : state) {
-        Deck simdeck = freshsimdeck();
+        Deck simulationDeck = freshSimulationDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
-            shufflesimdeck(simdeck, random);
-            benchmark::DoNotOptimize(simdeck);
+            shuffleSimulationDeck(simulationDeck, random);
+            benchmark::DoNotOptimize(simulationDeck);
         }
     }
     state.SetLabel(std::string(pathName(path)));
@@ -62,14 +62,14 @@ void stdDrawsFloor(benchmark::State& state) {
     const auto level = state.range(0);
     std::mt19937 standard(kSeed);
     for (auto _ : state) {
-        Deck simdeck = freshsimdeck();
+        Deck simulationDeck = freshSimulationDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
-            for (int swap = 0; swap < kSimSwaps; ++swap) {
+            for (int swap = 0; swap < kSimulationSwaps; ++swap) {
                 const std::uint32_t i = (standard() >> 1) % kDeckSize;
                 const std::uint32_t j = (standard() >> 1) % kDeckSize;
-                std::swap(simdeck[i], simdeck[j]);
+                std::swap(simulationDeck[i], simulationDeck[j]);
             }
-            benchmark::DoNotOptimize(simdeck);
+            benchmark::DoNotOptimize(simulationDeck);
         }
     }
 }

@@ -43,11 +43,11 @@ void costliestPress(benchmark::State& state) {
     NoSettings settings;
     Game game(view, settings, opponents, [] { return 5u; });
     TableState& table = GamePosition::table(game);
-    table.complevel = AiLevel::Genius;
-    table.smallbet = 2;
-    table.bigbet = 4;
-    table.initialcash = 1200;
-    table.untilcash = 600;
+    table.aiLevel = AiLevel::Genius;
+    table.smallBet = 2;
+    table.bigBet = 4;
+    table.startingCash = 1200;
+    table.targetMargin = 600;
     for (Seat& seat : table.seats)
         seat = Seat{1200, {}, false, false};
     // This deal has every computer player answer the raise and then take a turn: fourteen

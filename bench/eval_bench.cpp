@@ -41,49 +41,49 @@ std::vector<Deal> randomDeals() {
 
 // The tables are built on first use; that one-time cost stays out of the measurement.
 void buildTables() {
-    benchmark::DoNotOptimize(besthand(Hole{}, Board{}));
-    benchmark::DoNotOptimize(rankfive(FiveCards{}));
+    benchmark::DoNotOptimize(bestOmahaRank(Hole{}, Board{}));
+    benchmark::DoNotOptimize(rankFive(FiveCards{}));
 }
 
 // Time per call over random hands of five distinct cards.
-void rankfiveBench(benchmark::State& state) {
+void rankFiveBench(benchmark::State& state) {
     std::vector<FiveCards> hands;
     for (const Deal& deal : randomDeals())
         hands.push_back({deal.hole[0], deal.hole[1], deal.board[0], deal.board[1], deal.board[2]});
     buildTables();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rankfive(hands[i]));
+        benchmark::DoNotOptimize(rankFive(hands[i]));
         i = (i + 1) % kDeals;
     }
 }
-BENCHMARK(rankfiveBench)->Name("rankfive");
+BENCHMARK(rankFiveBench)->Name("rank_five");
 
 // Time per call over random deals, for the first two private cards.
-void bestpairBench(benchmark::State& state) {
+void bestPairRankBench(benchmark::State& state) {
     const std::vector<Deal> deals = randomDeals();
     buildTables();
     std::size_t i = 0;
     for (auto _ : state) {
         const Deal& deal = deals[i];
-        benchmark::DoNotOptimize(bestpair(deal.hole[0], deal.hole[1], deal.board));
+        benchmark::DoNotOptimize(bestPairRank(deal.hole[0], deal.hole[1], deal.board));
         i = (i + 1) % kDeals;
     }
 }
-BENCHMARK(bestpairBench)->Name("bestpair");
+BENCHMARK(bestPairRankBench)->Name("best_pair_rank");
 
 // Time per call over random deals of four private and five community cards.
-void besthandBench(benchmark::State& state) {
+void bestOmahaRankBench(benchmark::State& state) {
     const std::vector<Deal> deals = randomDeals();
     buildTables();
     std::size_t i = 0;
     for (auto _ : state) {
         const Deal& deal = deals[i];
-        benchmark::DoNotOptimize(besthand(deal.hole, deal.board));
+        benchmark::DoNotOptimize(bestOmahaRank(deal.hole, deal.board));
         i = (i + 1) % kDeals;
     }
 }
-BENCHMARK(besthandBench)->Name("besthand");
+BENCHMARK(bestOmahaRankBench)->Name("best_omaha_rank");
 
 } // namespace
 } // namespace omaha

@@ -28,27 +28,27 @@ inline constexpr std::int32_t kLastCardBack = 55;
 // All the data of the game. Program start leaves everything zero; start-up fills it from the
 // settings file and deals the first hand.
 struct TableState {
-    bool potpaid = false;         // the showdown has paid this hand's pot
-    AiLevel complevel{};          // any number a hand-edited file holds is kept
-    std::int32_t smallblind = 0;  // smallbet / 2, rounded down
-    std::int32_t bigblind = 0;    // equal to smallbet
-    std::int32_t smallbet = 0;    // bet of the first two streets
-    std::int32_t bigbet = 0;      // bet of the last two streets
-    SeatCode opener = 0;          // seat at which every new street begins
-    std::int32_t untilcash = 0;   // the game is won at initialcash + untilcash
-    std::int32_t bgcolor = 0;     // kept only to be written back to the settings file
-    std::int32_t initialcash = 0; // cash of every seat at a new game
+    bool potPaid = false;              // the showdown has paid this hand's pot
+    AiLevel aiLevel{};                 // any number a hand-edited file holds is kept
+    std::int32_t smallBlind = 0;       // smallBet / 2, rounded down
+    std::int32_t bigBlind = 0;         // equal to smallBet
+    std::int32_t smallBet = 0;         // bet of the first two streets
+    std::int32_t bigBet = 0;           // bet of the last two streets
+    SeatCode opener = 0;               // seat at which every new street begins
+    std::int32_t targetMargin = 0;     // the game is won at startingCash + targetMargin
+    std::int32_t backgroundColour = 0; // kept only to be written back to the settings file
+    std::int32_t startingCash = 0;     // cash of every seat at a new game
     Street street{};
-    Deck deck{};               // built once, then only permuted by each shuffle
-    Board board{};             // all five dealt at the deal; the street says how many show
-    std::int32_t pot = 0;      // kept after the payout until the next deal
-    std::int32_t outcount = 0; // seats out of the hand: broke at the deal, plus every fold
-    std::int32_t tocall = 0;   // what a computer seat pays to call
-    std::int32_t raiseby = 0;  // raise chosen by the computer seat on turn, 0 for a check
-    bool hidecards = false;    // the human folded and one computer seat is left
-    SeatCode blindmarker = 0;  // steers the blinds; moves one seat on at every deal
-    std::int32_t cardback = 0; // picture number of the card back, 52 to 55
-    bool cardsDealt = false;   // no hand has been dealt yet: a game over at start-up deals none
+    Deck deck{};                   // built once, then only permuted by each shuffle
+    Board board{};                 // all five dealt at the deal; the street says how many show
+    std::int32_t pot = 0;          // kept after the payout until the next deal
+    std::int32_t seatsOut = 0;     // seats out of the hand: broke at the deal, plus every fold
+    std::int32_t amountToCall = 0; // what a computer seat pays to call
+    std::int32_t raiseAmount = 0;  // raise chosen by the computer seat on turn, 0 for a check
+    bool lastHandHidden = false;   // the human folded and one computer seat is left
+    SeatCode blindMarker = 0;      // steers the blinds; moves one seat on at every deal
+    std::int32_t cardBack = 0;     // picture number of the card back, 52 to 55
+    bool cardsDealt = false;       // no hand has been dealt yet: a game over at start-up deals none
     BySeat<Seat> seats{};
 
     Random31 random{}; // the one random source of the game

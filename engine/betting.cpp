@@ -37,20 +37,20 @@ void Game::advanceStreet() {
 
 void Game::callOrFold(SeatCode seat) {
     Seat& s = table_.seats[seat];
-    const bool willcall = opponents_.callsBet(table_, seat);
+    const bool willCall = opponents_.callsBet(table_, seat);
     // A seat cannot call more than it has, whatever it decided.
-    if (willcall && std::int64_t{s.cash} - table_.tocall >= 0) {
+    if (willCall && std::int64_t{s.cash} - table_.amountToCall >= 0) {
         view_.showStatus(seat, "Calls");
-        observer_->acted(seat, Action::Call, table_.tocall);
-        takeBet(seat, table_.tocall);
+        observer_->acted(seat, Action::Call, table_.amountToCall);
+        takeBet(seat, table_.amountToCall);
         return;
     }
     view_.wipeSeatCards(seat);
     view_.showStatus(seat, "Folds");
     observer_->acted(seat, Action::Fold, 0);
     s.folded = true;
-    table_.outcount += 1;
-    if (table_.outcount == 7)
+    table_.seatsOut += 1;
+    if (table_.seatsOut == 7)
         foldWin();
     if (table_.opener == seat) {
         // Each street still begins with the first seat still in play behind the one that folded.
@@ -66,7 +66,7 @@ void Game::callOrFold(SeatCode seat) {
 }
 
 void Game::checkOrRaise(SeatCode seat) {
-    table_.raiseby = 0;
+    table_.raiseAmount = 0;
     // A street ends when the turn comes round to the seat that opened it, before that seat acts.
     if (table_.opener == seat)
         advanceStreet();
@@ -79,9 +79,9 @@ void Game::checkOrRaise(SeatCode seat) {
     if (s.folded || s.cash < 1)
         return;
 
-    table_.tocall = 0;
-    table_.raiseby = opponents_.raiseInTurn(table_, seat);
-    if (table_.raiseby == 0) {
+    table_.amountToCall = 0;
+    table_.raiseAmount = opponents_.raiseInTurn(table_, seat);
+    if (table_.raiseAmount == 0) {
         observer_->acted(seat, Action::Check, 0);
         // Pre-flop a check leaves the status as it was.
         if (isAfterFlopBetting(table_.street))
@@ -90,10 +90,10 @@ void Game::checkOrRaise(SeatCode seat) {
     }
     view_.showStatus(seat, "Raises");
     view_.colourStatus(seat, StatusColour::Yellow);
-    observer_->acted(seat, Action::Raise, table_.raiseby);
+    observer_->acted(seat, Action::Raise, table_.raiseAmount);
     // A turn begins with nothing to call, so the raise costs the raiser the raise alone.
-    table_.tocall = table_.raiseby;
-    takeBet(seat, table_.tocall);
+    table_.amountToCall = table_.raiseAmount;
+    takeBet(seat, table_.amountToCall);
     for (Seat& other : table_.seats)
         other.raised = false;
     s.raised = true;
@@ -110,7 +110,7 @@ void Game::computerPass(SeatCode first) {
     // A pass stops at the first raise: it goes on only once the human has called.
     for (SeatCode seat = first; seat >= kRobot; --seat) {
         checkOrRaise(seat);
-        if (table_.raiseby >= 1 || table_.street == Street::Showdown)
+        if (table_.raiseAmount >= 1 || table_.street == Street::Showdown)
             return;
     }
 }
@@ -118,8 +118,8 @@ void Game::computerPass(SeatCode first) {
 void Game::humanCalls() {
     const SeatCode bettor = pendingBettor(table_);
     table_.seats[bettor].raised = false;
-    observer_->acted(kHuman, Action::Call, table_.tocall);
-    takeBet(kHuman, table_.tocall);
+    observer_->acted(kHuman, Action::Call, table_.amountToCall);
+    takeBet(kHuman, table_.amountToCall);
 
     // The seats that acted before the bet answer it now. Pre-flop the big blind itself is among
     // them, as it has only posted its blind so far.
@@ -130,7 +130,7 @@ void Game::humanCalls() {
     // A hand that has just been won by folds leaves only Deal to press.
     if (foldWins_ == foldWinsBefore)
         view_.enableButton(TableButton::Raise, true);
-    table_.tocall = 0;
+    table_.amountToCall = 0;
     if (isAfterFlopBetting(table_.street))
         clearActiveComputerStatuses();
     if (bettor != kRobot)
@@ -138,12 +138,12 @@ void Game::humanCalls() {
 }
 
 void Game::check() {
-    table_.potpaid = false;
+    table_.potPaid = false;
     view_.showStatus(kHuman, "");
     view_.setStayCaption("Check");
     whitenStatuses();
     if (table_.street == Street::Preflop)
-        table_.tocall = table_.smallbet;
+        table_.amountToCall = table_.smallBet;
 
     if (pendingBettor(table_) != 0) {
         humanCalls();
@@ -151,10 +151,10 @@ void Game::check() {
         // A check with no bet pending costs the human nothing.
         observer_->acted(kHuman, Action::Check, 0);
         clearComputerStatuses();
-        table_.tocall = 0;
+        table_.amountToCall = 0;
         computerPass(kFreak);
     }
-    table_.raiseby = 0;
+    table_.raiseAmount = 0;
     if (table_.opener == kHuman)
         advanceStreet();
     if (table_.street == Street::Showdown)
@@ -166,23 +166,23 @@ void Game::check() {
 
 void Game::raise() {
     whitenStatuses();
-    if (table_.outcount >= 7)
+    if (table_.seatsOut >= 7)
         return;
-    table_.potpaid = false;
+    table_.potPaid = false;
     if (table_.seats[kHuman].cash <= 1)
         return;
     view_.setStayCaption("Check");
 
-    const std::int32_t bet = betsSmall(table_.street) ? table_.smallbet : table_.bigbet;
+    const std::int32_t bet = betsSmall(table_.street) ? table_.smallBet : table_.bigBet;
     takeBet(kHuman, bet);
-    table_.tocall = bet;
+    table_.amountToCall = bet;
     if (table_.street == Street::Preflop) {
         // Pre-flop the human's raise completes the big blind as well.
-        takeBet(kHuman, table_.smallbet);
-        table_.tocall = table_.bigbet;
+        takeBet(kHuman, table_.smallBet);
+        table_.amountToCall = table_.bigBet;
     }
     observer_->acted(kHuman, Action::Raise,
-                     table_.street == Street::Preflop ? bet + table_.smallbet : bet);
+                     table_.street == Street::Preflop ? bet + table_.smallBet : bet);
     view_.showStatus(kHuman, "");
 
     if (table_.street == Street::Preflop) {
@@ -203,9 +203,9 @@ void Game::raise() {
         showdown();
         return;
     }
-    if (table_.outcount == 7)
+    if (table_.seatsOut == 7)
         return;
-    table_.tocall = 0;
+    table_.amountToCall = 0;
     computerPass(kFreak);
 }
 
@@ -216,7 +216,7 @@ void Game::fold() {
         answerBet(kFreak, bettor + 1);
     }
     observer_->acted(kHuman, Action::Fold, 0);
-    table_.potpaid = false;
+    table_.potPaid = false;
     view_.wipeSeatCards(kHuman);
     whitenStatuses();
     view_.showStatus(kHuman, "you fold");

@@ -20,10 +20,10 @@ void Game::postBlinds() {
         small = seatBefore(p);
     }
     view_.showStatus(small, "small blind");
-    setCash(small, subtractChips(table_.seats[small].cash, table_.smallblind));
-    observer_->blindPosted(small, Blind::Small, table_.smallblind);
+    setCash(small, subtractChips(table_.seats[small].cash, table_.smallBlind));
+    observer_->blindPosted(small, Blind::Small, table_.smallBlind);
 
-    table_.blindmarker = p;
+    table_.blindMarker = p;
 
     // The big blind: the first seat from p on that has cash. A table where nobody has any (a game
     // saved after it was lost) gets no big blind rather than an endless search.
@@ -31,8 +31,8 @@ void Game::postBlinds() {
         if (table_.seats[p].cash <= 0)
             continue;
         view_.showStatus(p, "big blind");
-        setCash(p, subtractChips(table_.seats[p].cash, table_.bigblind));
-        observer_->blindPosted(p, Blind::Big, table_.bigblind);
+        setCash(p, subtractChips(table_.seats[p].cash, table_.bigBlind));
+        observer_->blindPosted(p, Blind::Big, table_.bigBlind);
         view_.showPot(table_.pot);
         table_.opener = p;
         // From Master to Robot the big blind stands as the bet the human has to call; after the

@@ -18,7 +18,7 @@ void Game::startup() {
     table_.deck = freshDeck();
     resetForNewHand();
     // The first hand of a run has Expert on the small blind and Robot on the big one.
-    table_.blindmarker = kRobot;
+    table_.blindMarker = kRobot;
     table_.opener = kRobot;
     // A game saved after it was lost or won deals no hand: the table shows the saved cash and the
     // game-over box, as the next Deal would, and only a new game goes on.
@@ -33,7 +33,7 @@ void Game::startup() {
 }
 
 void Game::deal() {
-    table_.potpaid = false;
+    table_.potPaid = false;
     whitenStatuses();
     view_.wipeBoard();
     saveDealSettings(table_, settings_);
@@ -45,8 +45,8 @@ void Game::deal() {
 
     resetForNewHand();
     // The blinds move one seat on at every deal.
-    table_.blindmarker = seatAfter(table_.blindmarker);
-    table_.opener = table_.blindmarker;
+    table_.blindMarker = seatAfter(table_.blindMarker);
+    table_.opener = table_.blindMarker;
     dealNextHand();
 }
 
@@ -69,10 +69,10 @@ void Game::reseedFromClock() {
 }
 
 void Game::resetForNewHand() {
-    table_.potpaid = false;
+    table_.potPaid = false;
     for (Seat& seat : table_.seats)
         seat.folded = seat.raised = false;
-    table_.outcount = 0;
+    table_.seatsOut = 0;
     table_.street = Street::Preflop;
     view_.showResult("");
     showHandInProgressButtons();
@@ -80,14 +80,14 @@ void Game::resetForNewHand() {
 }
 
 void Game::dealNextHand() {
-    table_.smallblind = table_.smallbet / 2;
-    table_.bigblind = table_.smallbet;
-    table_.tocall = table_.smallbet;
+    table_.smallBlind = table_.smallBet / 2;
+    table_.bigBlind = table_.smallBet;
+    table_.amountToCall = table_.smallBet;
     for (const Seat& seat : table_.seats)
         if (seat.cash <= 0)
-            table_.outcount += 1;
+            table_.seatsOut += 1;
     // The pot holds both blinds before the blind seats pay them.
-    setPot(addChips(table_.smallblind, table_.bigblind));
+    setPot(addChips(table_.smallBlind, table_.bigBlind));
     for (const SeatCode seat : kTableOrder) {
         view_.showCash(seat, table_.seats[seat].cash);
         // A broke seat is dealt cards but shows none; what it held last hand is wiped.
@@ -104,7 +104,7 @@ void Game::dealNextHand() {
 }
 
 void Game::paintCards() {
-    table_.hidecards = hidesLastHand(table_);
+    table_.lastHandHidden = hidesLastHand(table_);
     view_.showCards(table_);
 }
 

@@ -11,7 +11,7 @@
 namespace omaha {
 
 std::int32_t Game::gameTarget() const {
-    return addChips(table_.initialcash, table_.untilcash);
+    return addChips(table_.startingCash, table_.targetMargin);
 }
 
 void Game::showdown() {
@@ -32,14 +32,14 @@ void Game::showdown() {
     BySeat<HandRank> hands{};
     for (const SeatCode seat : kTableOrder)
         if (inHand[seat])
-            hands[seat] = besthand(table_.seats[seat].hole, table_.board);
+            hands[seat] = bestOmahaRank(table_.seats[seat].hole, table_.board);
 
     paintCards();
     for (const SeatCode seat : kTableOrder)
         if (inHand[seat])
-            view_.showStatus(seat, handname(hands[seat].category));
+            view_.showStatus(seat, handName(hands[seat].category));
     // The last computer seat left after the human's fold keeps its hand to itself.
-    if (table_.hidecards)
+    if (table_.lastHandHidden)
         for (const SeatCode seat : kTableOrder)
             view_.showStatus(seat, "");
 
@@ -61,12 +61,12 @@ void Game::showdown() {
     view_.showResult(text);
 
     // The pot is paid once a hand; what a split leaves over is lost.
-    if (!table_.potpaid && table_.outcount != 7) {
-        table_.potpaid = true;
+    if (!table_.potPaid && table_.seatsOut != 7) {
+        table_.potPaid = true;
         const std::int32_t share = table_.pot / winners;
         for (const SeatCode seat : kTableOrder)
-            if (inHand[seat] && !table_.hidecards)
-                observer_->handShown(seat, handname(hands[seat].category),
+            if (inHand[seat] && !table_.lastHandHidden)
+                observer_->handShown(seat, handName(hands[seat].category),
                                      bestFive(table_.seats[seat].hole, table_.board));
         for (const SeatCode seat : kTableOrder) {
             if (values[seat] != best)

@@ -34,14 +34,14 @@ void Game::startNewGame(std::string_view moneyText) {
     saveFreshCash(*cash, settings_);
     for (Seat& seat : table_.seats)
         seat.cash = *cash;
-    table_.initialcash = *cash;
+    table_.startingCash = *cash;
     observer_->newGame(*cash);
     // Last game's winners are no longer marked.
     whitenStatuses();
     view_.showStatus(kHuman, "");
     view_.wipeBoard();
     resetForNewHand();
-    table_.blindmarker = kRobot;
+    table_.blindMarker = kRobot;
     table_.opener = kRobot;
     dealNextHand();
 }
@@ -63,7 +63,7 @@ void Game::enterInitialCash(std::string_view text) {
     const auto cash = acceptCashAmount(text);
     if (!cash)
         return;
-    table_.initialcash = *cash;
+    table_.startingCash = *cash;
     view_.showMessage("New initial cash value confirmation", "");
     // Every seat's new cash is saved with it, so that a restart shows what the table shows now.
     saveFreshCash(*cash, settings_);
@@ -76,31 +76,31 @@ void Game::enterTarget(std::string_view text) {
     const auto target = acceptCashAmount(text);
     if (!target)
         return;
-    table_.untilcash = *target;
+    table_.targetMargin = *target;
     view_.showMessage("New until value confirmation", "");
     settings_.writeInts({{"Cash", "until", *target}});
 }
 
 void Game::changeBetLevel(int level) {
     level = std::clamp(level, kLowestBetLevel, kHighestBetLevel);
-    table_.smallbet = 2 * level;
-    table_.bigbet = 4 * level;
-    settings_.writeInts({{"Bet", "small", table_.smallbet}, {"Bet", "big", table_.bigbet}});
+    table_.smallBet = 2 * level;
+    table_.bigBet = 4 * level;
+    settings_.writeInts({{"Bet", "small", table_.smallBet}, {"Bet", "big", table_.bigBet}});
 }
 
 void Game::chooseCardBack(int item) {
     if (item < 0 || item > kLastCardBack - kFirstCardBack)
         return;
-    table_.cardback = kFirstCardBack + item;
+    table_.cardBack = kFirstCardBack + item;
     paintCards();
-    settings_.writeInts({{"Card", "back", table_.cardback}});
+    settings_.writeInts({{"Card", "back", table_.cardBack}});
 }
 
 void Game::chooseLevel(int item) {
     if (item < 0 || item >= static_cast<int>(kAiLevels.size()))
         return;
-    table_.complevel = kAiLevels[static_cast<std::size_t>(item)];
-    settings_.writeInts({{"Levels", "comp", levelValue(table_.complevel)}});
+    table_.aiLevel = kAiLevels[static_cast<std::size_t>(item)];
+    settings_.writeInts({{"Levels", "comp", levelValue(table_.aiLevel)}});
 }
 
 } // namespace omaha

@@ -45,28 +45,28 @@ void putCash(const TableState& table, std::span<IntSetting, kSeatCount> out) {
 } // namespace
 
 void loadSavedGame(TableState& table, SettingsStore& store) {
-    table.bgcolor = store.readInt("Background", "Color", 0);
+    table.backgroundColour = store.readInt("Background", "Color", 0);
     for (const SeatCode seat : kCashKeyOrder)
         table.seats[seat].cash = store.readInt("Cash", seatFacts(seat).cashKey, kDefaultCash);
-    table.untilcash = readWithin(store, "Cash", "until", kDefaultTarget, kCashLimits);
-    table.initialcash = readWithin(store, "Cash", "initial", kDefaultCash, kCashLimits);
-    table.cardback = readWithin(store, "Card", "back", kFirstCardBack, kCardBackLimits);
+    table.targetMargin = readWithin(store, "Cash", "until", kDefaultTarget, kCashLimits);
+    table.startingCash = readWithin(store, "Cash", "initial", kDefaultCash, kCashLimits);
+    table.cardBack = readWithin(store, "Card", "back", kFirstCardBack, kCardBackLimits);
 
     // The echo makes a first run create the file, and adds any of these keys that it lacks, in
     // the order in which they were read.
     std::array<IntSetting, 2 + kSeatCount + 2> echo{};
-    echo.front() = {"Background", "Color", table.bgcolor};
+    echo.front() = {"Background", "Color", table.backgroundColour};
     putCash(table, std::span(echo).subspan<1, kSeatCount>());
-    echo[1 + kSeatCount] = {"Cash", "until", table.untilcash};
-    echo[2 + kSeatCount] = {"Cash", "initial", table.initialcash};
-    echo.back() = {"Card", "back", table.cardback};
+    echo[1 + kSeatCount] = {"Cash", "until", table.targetMargin};
+    echo[2 + kSeatCount] = {"Cash", "initial", table.startingCash};
+    echo.back() = {"Card", "back", table.cardBack};
     store.writeInts(echo);
 
     // Not echoed: these enter the file only when the player first changes them in the options.
-    table.complevel =
+    table.aiLevel =
         static_cast<AiLevel>(store.readInt("Levels", "comp", levelValue(AiLevel::Amateur)));
-    table.smallbet = readWithin(store, "Bet", "small", kDefaultSmallBet, kBetLimits);
-    table.bigbet = readWithin(store, "Bet", "big", kDefaultBigBet, kBetLimits);
+    table.smallBet = readWithin(store, "Bet", "small", kDefaultSmallBet, kBetLimits);
+    table.bigBet = readWithin(store, "Bet", "big", kDefaultBigBet, kBetLimits);
 }
 
 void saveCash(const TableState& table, SettingsStore& store) {
@@ -85,7 +85,7 @@ void saveFreshCash(std::int32_t cash, SettingsStore& store) {
 
 void saveDealSettings(const TableState& table, SettingsStore& store) {
     std::array<IntSetting, 1 + kSeatCount> deal{};
-    deal.front() = {"Background", "Color", table.bgcolor};
+    deal.front() = {"Background", "Color", table.backgroundColour};
     putCash(table, std::span(deal).subspan<1, kSeatCount>());
     store.writeInts(deal);
 }

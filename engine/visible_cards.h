@@ -21,7 +21,7 @@ struct VisibleCards {
 // True when the human has folded and a single computer seat is left: its cards stay face down,
 // and the community cards not yet turned stay hidden.
 constexpr bool hidesLastHand(const TableState& table) {
-    return table.seats[kHuman].folded && table.outcount == 6;
+    return table.seats[kHuman].folded && table.seatsOut == 6;
 }
 
 // Worked out afresh from the table, so that a repaint at any moment shows what the game last

@@ -12,7 +12,7 @@ BestFive bestFive(const Hole& hole, const Board& board) {
             const BestFive candidate{{},
                                      {hole[pair[0]], hole[pair[1]]},
                                      {board[triple[0]], board[triple[1]], board[triple[2]]}};
-            const HandRank rank = rankfive({candidate.own[0], candidate.own[1], candidate.shared[0],
+            const HandRank rank = rankFive({candidate.own[0], candidate.own[1], candidate.shared[0],
                                             candidate.shared[1], candidate.shared[2]});
             // Only a strictly better score replaces the earlier combination.
             if (first || rank.selectionScore() > best.rank.selectionScore()) {

@@ -14,8 +14,8 @@ struct BestFive {
     std::array<Card, 3> shared;
 };
 
-// The same choice as besthand, with its cards: for telling the player what was shown, not for the
-// opponents' estimate, which needs only the value and needs it fast.
+// The same choice as bestOmahaRank, with its cards: for telling the player what was shown, not for
+// the opponents' estimate, which needs only the value and needs it fast.
 BestFive bestFive(const Hole& hole, const Board& board);
 
 } // namespace omaha

@@ -26,9 +26,9 @@ struct HandRank {
 using FiveCards = std::array<Card, 5>;
 
 // Ranks exactly five cards; the same card may appear more than once.
-HandRank rankfive(const FiveCards& cards) noexcept;
+HandRank rankFive(const FiveCards& cards) noexcept;
 
 // The name of a category as the table shows it ("One pair Aces"), or "" if it has none.
-std::string_view handname(std::int32_t category) noexcept;
+std::string_view handName(std::int32_t category) noexcept;
 
 } // namespace omaha

@@ -108,14 +108,14 @@ inline Entry bestOfPair(const Entry* row, const Columns& c, std::uint32_t firstP
 
 } // namespace
 
-HandRank bestpair(Card p1, Card p2, const Board& board) noexcept {
+HandRank bestPairRank(Card p1, Card p2, const Board& board) noexcept {
     const OmahaTable& table = OmahaTable::instance();
     if (flushPossible(suitCounts(board), suitCounts(std::array<Card, 2>{p1, p2})))
         return OmahaTable::unpack(bestOfFlushPair(table, p1, p2, board, 0));
     return OmahaTable::unpack(bestOfPair(table.row(p1, p2), columnsOf(board), 0));
 }
 
-HandRank besthand(const Hole& hole, const Board& board) noexcept {
+HandRank bestOmahaRank(const Hole& hole, const Board& board) noexcept {
     const OmahaTable& table = OmahaTable::instance();
     const Columns columns = columnsOf(board);
     std::array<Entry, 6> best{};

@@ -105,10 +105,10 @@ HandRank rankByRules(const FiveCards& cards) noexcept {
     }
     // The single cards, highest first.
     std::array<int, 5> singles{};
-    int nsingles = 0;
+    int singleCount = 0;
     for (int r = 12; r >= 0; --r)
         if (count[r] == 1)
-            singles[nsingles++] = r;
+            singles[singleCount++] = r;
 
     if (four >= 0)
         return {800 + four, 0};

@@ -67,10 +67,10 @@ ReadLine readCards(std::string_view line) {
 HandRank evaluate(const ReadLine& read) {
     const auto& c = read.cards;
     if (read.count == 5)
-        return rankfive({c[0], c[1], c[2], c[3], c[4]});
+        return rankFive({c[0], c[1], c[2], c[3], c[4]});
     if (read.count == 7)
-        return bestpair(c[0], c[1], {c[2], c[3], c[4], c[5], c[6]});
-    return besthand({c[0], c[1], c[2], c[3]}, {c[4], c[5], c[6], c[7], c[8]});
+        return bestPairRank(c[0], c[1], {c[2], c[3], c[4], c[5], c[6]});
+    return bestOmahaRank({c[0], c[1], c[2], c[3]}, {c[4], c[5], c[6], c[7], c[8]});
 }
 
 // The first card that the line holds more than once: no deck has two of a card.
@@ -99,7 +99,7 @@ std::optional<std::string> answer(const BoundedLineReader::Line& line) {
         return "error: " + cardText(*repeated) + " appears more than once";
     const HandRank rank = evaluate(read);
     std::string text = std::to_string(rank.category) + ' ' + std::to_string(rank.kicker);
-    if (const std::string_view name = handname(rank.category); !name.empty())
+    if (const std::string_view name = handName(rank.category); !name.empty())
         text += ' ' + std::string(name);
     return text;
 }

@@ -60,10 +60,10 @@ std::string eventJson(std::string_view event, const TableState& table, const Rec
     appendString(out, event);
     appendNumber(out, "street", streetNumber(table.street));
     appendNumber(out, "pot", table.pot);
-    appendNumber(out, "outcount", table.outcount);
+    appendNumber(out, "outcount", table.seatsOut);
     appendNumber(out, "opener", table.opener);
-    appendNumber(out, "blindmarker", table.blindmarker);
-    appendNumber(out, "tocall", table.tocall);
+    appendNumber(out, "blindmarker", table.blindMarker);
+    appendNumber(out, "tocall", table.amountToCall);
     appendSeats(out, "cash", [&](SeatCode s) { out += std::to_string(table.seats[s].cash); });
     appendSeats(out, "folded", [&](SeatCode s) { out += boolText(table.seats[s].folded); });
     appendSeats(out, "raised", [&](SeatCode s) { out += boolText(table.seats[s].raised); });

@@ -5,7 +5,7 @@ namespace omaha {
 
 PaintList cardsToPaint(const TableState& table) {
     PaintList list;
-    const int back = safeCardBack(table.cardback);
+    const int back = safeCardBack(table.cardBack);
     const VisibleCards visible = visibleCards(table);
     for (int i = 0; i < kHoleCards; ++i) {
         for (const SeatCode seat : kTableOrder) {

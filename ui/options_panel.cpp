@@ -36,15 +36,15 @@ constexpr int kHighestBetLevel = 5;
 // belong to no level, as an edited settings file may give, count as the lowest level.
 int betLevelOf(const TableState& table) {
     for (int level = kLowestBetLevel; level <= kHighestBetLevel; ++level)
-        if (table.smallbet == 2 * level && table.bigbet == 4 * level)
+        if (table.smallBet == 2 * level && table.bigBet == 4 * level)
             return level;
     return kLowestBetLevel;
 }
 
-// The AI level item showing `complevel`, or -1 for a number that no item stands for.
-int levelItemOf(AiLevel complevel) {
+// The AI level item showing `aiLevel`, or -1 for a number that no item stands for.
+int levelItemOf(AiLevel aiLevel) {
     for (std::size_t item = 0; item < kAiLevels.size(); ++item)
-        if (kAiLevels[item] == complevel)
+        if (kAiLevels[item] == aiLevel)
             return static_cast<int>(item);
     return -1;
 }
@@ -196,13 +196,13 @@ void OptionsPanel::buildCardBackPanel() {
 
 void OptionsPanel::fillFromTable() {
     const TableState& table = game_.table();
-    money_->setText(QString::number(table.initialcash));
-    until_->setText(QString::number(table.untilcash));
+    money_->setText(QString::number(table.startingCash));
+    until_->setText(QString::number(table.targetMargin));
     showBetSizes();
     betLevel_->setLevel(betLevelOf(table));
     // The groups show the stored choices without reporting them as the player's.
-    cardBacks_->setItemIndex(table.cardback - kFirstCardBack);
-    aiLevels_->setItemIndex(levelItemOf(table.complevel));
+    cardBacks_->setItemIndex(table.cardBack - kFirstCardBack);
+    aiLevels_->setItemIndex(levelItemOf(table.aiLevel));
 }
 
 QString OptionsPanel::moneyText() const {
@@ -249,9 +249,9 @@ void OptionsPanel::chooseAiLevel(int item) {
 
 void OptionsPanel::showBetSizes() {
     const TableState& table = game_.table();
-    smallBetLabel_->setText(QString::number(table.smallbet));
+    smallBetLabel_->setText(QString::number(table.smallBet));
     smallBetLabel_->adjustSize();
-    bigBetLabel_->setText(QString::number(table.bigbet));
+    bigBetLabel_->setText(QString::number(table.bigBet));
     bigBetLabel_->adjustSize();
 }
 

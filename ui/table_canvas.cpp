@@ -39,7 +39,7 @@ bool TableCanvas::loadPattern() {
     return true;
 }
 
-bool TableCanvas::painttable(const QRegion& clip) {
+bool TableCanvas::paintTable(const QRegion& clip) {
     const bool loaded = loadPattern();
     const QRegion area = clip & tableRect();
     if (area.isEmpty())
@@ -54,24 +54,24 @@ bool TableCanvas::painttable(const QRegion& clip) {
     return true;
 }
 
-QRegion TableCanvas::paintcards(const PaintList& cards, const QRegion& clip) {
+QRegion TableCanvas::paintCards(const PaintList& cards, const QRegion& clip) {
     QPainter painter(&surface_);
     painter.setClipRegion(clip);
     QRegion drawn;
     for (const CardPlacement& card : cards) {
         painter.drawImage(QPointF(card.at.x, card.at.y), artwork_->image(card.image));
-        trimcorners(painter, card.at.x, card.at.y);
+        trimCorners(painter, card.at.x, card.at.y);
         drawn += QRect(card.at.x, card.at.y, kCardWidth, kCardHeight);
     }
     return drawn & clip;
 }
 
-void TableCanvas::trimcorners(int x, int y) {
+void TableCanvas::trimCorners(int x, int y) {
     QPainter painter(&surface_);
-    trimcorners(painter, x, y);
+    trimCorners(painter, x, y);
 }
 
-void TableCanvas::trimcorners(QPainter& painter, int x, int y) {
+void TableCanvas::trimCorners(QPainter& painter, int x, int y) {
     const int right = x + kCardWidth - 1;
     const int bottom = y + kCardHeight - 1;
     // The corners first, then the pixel on each side of each corner, as a rounded card edge.
@@ -84,7 +84,7 @@ void TableCanvas::trimcorners(QPainter& painter, int x, int y) {
         painter.fillRect(QRect(pixel, QSize(1, 1)), kWindowColour);
 }
 
-QRect TableCanvas::erasearea(Rect area) {
+QRect TableCanvas::eraseArea(Rect area) {
     const QRect rect = toQRect(area);
     if (!hasPattern())
         loadPattern();

@@ -23,20 +23,20 @@ public:
     // shows at once, makes it the fill pattern and tiles it from the table's origin over the
     // part of the table inside `clip`. When the file cannot be loaded that part turns black, the
     // window colour, the pattern of an earlier load stays in use, and the result is false.
-    bool painttable(const QRegion& clip);
+    bool paintTable(const QRegion& clip);
 
     // Draws each card in the list's order at its place, trimming its corners, inside `clip`.
     // Returns the area drawn.
-    QRegion paintcards(const PaintList& cards, const QRegion& clip);
+    QRegion paintCards(const PaintList& cards, const QRegion& clip);
 
     // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
-    void trimcorners(int x, int y);
+    void trimCorners(int x, int y);
 
     // Fills `area` with the fill pattern, wiping any cards in it, and returns the area filled. A
     // wipe before the table was first painted, as start-up makes for a seat without cash, loads
     // the pattern first, so that the window shows the table there from its first frame; without
     // the bitmap the area turns black.
-    QRect erasearea(Rect area);
+    QRect eraseArea(Rect area);
 
     const QImage& image() const { return surface_; }
     qreal ratio() const { return surface_.devicePixelRatio(); }
@@ -45,7 +45,7 @@ public:
 private:
     // Makes baize.bmp the fill pattern; false, and the pattern as it was, when it cannot be read.
     bool loadPattern();
-    void trimcorners(QPainter& painter, int x, int y);
+    void trimCorners(QPainter& painter, int x, int y);
     void fillWithPattern(QPainter& painter, const QRegion& area);
 
     QImage surface_;

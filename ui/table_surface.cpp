@@ -27,14 +27,14 @@ QSize TableSurface::sizeHint() const {
     return tableRect().size();
 }
 
-void TableSurface::paintcards(const TableState& table) {
-    const QRegion drawn = canvas_->paintcards(cardsToPaint(table), tableRect());
+void TableSurface::paintCards(const TableState& table) {
+    const QRegion drawn = canvas_->paintCards(cardsToPaint(table), tableRect());
     drawnByGame_ += drawn;
     update(drawn);
 }
 
-void TableSurface::erasearea(Rect area) {
-    const QRect wiped = canvas_->erasearea(area);
+void TableSurface::eraseArea(Rect area) {
+    const QRect wiped = canvas_->eraseArea(area);
     drawnByGame_ += wiped;
     update(wiped);
 }
@@ -82,11 +82,11 @@ void TableSurface::redraw(const QRegion& area) {
     const QRegion onTable = area & tableRect();
     if (onTable.isEmpty())
         return;
-    if (!canvas_->painttable(onTable))
+    if (!canvas_->paintTable(onTable))
         beep_();
     if (table_ == nullptr)
         return;
-    canvas_->paintcards(cardsToPaint(*table_), onTable);
+    canvas_->paintCards(cardsToPaint(*table_), onTable);
 }
 
 } // namespace omaha

@@ -12,8 +12,8 @@ namespace omaha {
 
 class TableCanvas;
 
-// The table on the window: a retained picture that the game draws on at once (paintcards,
-// erasearea) and that the window shows. When the window system asks for an area to be painted
+// The table on the window: a retained picture that the game draws on at once (paintCards,
+// eraseArea) and that the window shows. When the window system asks for an area to be painted
 // (the window appears, is resized, moves to another screen, or a label over the table changes),
 // `redraw` paints that area afresh from the table's state, the table first and the cards over it,
 // clipped to the area. So a card that the game drew and that the state no longer shows stays on
@@ -28,10 +28,10 @@ public:
     // The state that a repaint draws the cards of; a repaint before this shows the bare table.
     void setTable(const TableState* table) { table_ = table; }
 
-    // The cards the table makes visible, drawn over what is there, with `hidecards` as set.
-    void paintcards(const TableState& table);
+    // The cards the table makes visible, drawn over what is there, with `lastHandHidden` as set.
+    void paintCards(const TableState& table);
     // Wipes `area` back to the bare table.
-    void erasearea(Rect area);
+    void eraseArea(Rect area);
     // The window system's request to paint `area` again from the state.
     void exposeArea(const QRect& area);
     // Puts what the table shows into words for screen readers, as its accessible description,

@@ -76,17 +76,17 @@ void WindowTableView::setStayCaption(std::string_view caption) {
 }
 
 void WindowTableView::showCards(const TableState& table) {
-    surface_.paintcards(table);
+    surface_.paintCards(table);
     surface_.describeSoon();
 }
 
 void WindowTableView::wipeSeatCards(SeatCode seat) {
-    surface_.erasearea(fanOf(seat).erase);
+    surface_.eraseArea(fanOf(seat).erase);
     surface_.describeSoon();
 }
 
 void WindowTableView::wipeBoard() {
-    surface_.erasearea(kBoardArea);
+    surface_.eraseArea(kBoardArea);
     surface_.describeSoon();
 }
 

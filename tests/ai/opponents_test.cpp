@@ -43,7 +43,7 @@ std::int32_t plainAssess(const Hole& hand, const Board& real, std::int32_t stree
             mine = {real[0], real[1], real[2], deck[50], deck[51]};
         if (street == 3)
             mine[4] = deck[51];
-        const int own = besthand(hand, mine).category;
+        const int own = bestOmahaRank(hand, mine).category;
         // Six opponents of seven cards each, sharing the community cards already shown; a tie
         // goes to the player.
         const int shown = street == 1 ? 0 : street + 1;
@@ -52,7 +52,7 @@ std::int32_t plainAssess(const Hole& hand, const Board& real, std::int32_t stree
             Board theirs = {deck[o + 2], deck[o + 3], deck[o + 4], deck[o + 5], deck[o + 6]};
             for (int k = 0; k < shown; ++k)
                 theirs[k] = real[k];
-            beatsAll = beatsAll && own >= bestpair(deck[o], deck[o + 1], theirs).category;
+            beatsAll = beatsAll && own >= bestPairRank(deck[o], deck[o + 1], theirs).category;
         }
         won += beatsAll ? 1 : 0;
     }
@@ -91,7 +91,7 @@ TEST(DecisionTables, CallAndRaiseChanceForEveryStreetAndStrength) {
         {3, 0, 10, 0}, {3, 11, 20, 5},  {3, 21, 25, 30}, {3, 26, 50, 40}, {3, 51, 105, 90},
         {4, 0, 10, 0}, {4, 11, 20, 10}, {4, 21, 25, 30}, {4, 26, 50, 40}, {4, 51, 105, 90}};
     // clang-format on
-    for (const auto& [bands, chanceOf] : {std::pair{&calls, &callchance}, {&raises, &raisechance}})
+    for (const auto& [bands, chanceOf] : {std::pair{&calls, &callChance}, {&raises, &raiseChance}})
         for (const auto& [street, low, high, chance] : *bands)
             for (std::int32_t strength = low; strength <= high; ++strength)
                 EXPECT_EQ(chanceOf(Street(street), strength), chance) << street << ' ' << strength;
@@ -102,14 +102,14 @@ TEST(DecisionTables, CallAndRaiseChanceForEveryStreetAndStrength) {
 // the estimate leaves the strength as the last decision left it.
 TEST(Decisions, AFreshEstimateThenOneDrawAndARaiseByTheStreetsBet) {
     TableState table;
-    table.smallbet = 3;
-    table.bigbet = 8;
+    table.smallBet = 3;
+    table.bigBet = 8;
     table.board = board("Th 9h 2s 5c Kd");
     table.seats[kFreak].hole = hole("Ah Kh Qd Jc");
     table.seats[kPinhead].hole = hole("8s 8d 7c 6h");
     for (const Street street : {Street::Preflop, Street::Flop, Street::Turn, Street::River})
         for (const AiLevel level : {AiLevel::Amateur, AiLevel{7}}) {
-            table.complevel = level;
+            table.aiLevel = level;
             table.street = street;
             const std::int32_t bet = betsSmall(street) ? 3 : 8;
             OpponentMind mind{.strength = 105};
@@ -122,13 +122,13 @@ TEST(Decisions, AFreshEstimateThenOneDrawAndARaiseByTheStreetsBet) {
                         const std::int32_t strength =
                             assess(hand, table.board, street, level, mind.strength, expected);
                         const std::int32_t chance =
-                            raising ? raisechance(street, strength) : callchance(street, strength);
-                        const bool yes = randomtest(chance, expected());
+                            raising ? raiseChance(street, strength) : callChance(street, strength);
+                        const bool yes = chanceComesUp(chance, expected());
                         if (raising) {
-                            EXPECT_EQ(decideraise(mind, table, seat), yes ? bet : 0);
+                            EXPECT_EQ(decideRaise(mind, table, seat), yes ? bet : 0);
                         } else {
-                            EXPECT_EQ(decidecall(mind, table, seat), yes);
-                            EXPECT_EQ(mind.willcall, yes);
+                            EXPECT_EQ(decideCall(mind, table, seat), yes);
+                            EXPECT_EQ(mind.willCall, yes);
                         }
                         raises += raising && yes ? 1 : 0;
                         EXPECT_EQ(mind.strength, strength);

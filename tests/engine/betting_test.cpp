@@ -10,7 +10,7 @@ class BettingTest : public TableTest {};
 
 TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
     seatEveryone();
-    t.blindmarker = kGeek; // moves on to Master at the Deal
+    t.blindMarker = kGeek; // moves on to Master at the Deal
     game.deal();
     EXPECT_EQ(view.status(kGeek), "small blind");
     EXPECT_TRUE(t.seats[kMaster].raised);
@@ -39,7 +39,7 @@ TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
     game.check();
     EXPECT_EQ(t.street, Street::Turn);
     EXPECT_TRUE(t.seats[kGeek].raised);
-    EXPECT_EQ(t.tocall, 2);
+    EXPECT_EQ(t.amountToCall, 2);
     EXPECT_EQ(script.asked, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
     EXPECT_EQ(script.turns, (Seats{kFreak, kGeek}));
     EXPECT_EQ(view.stayCaption(), "Call");
@@ -86,7 +86,7 @@ TEST_F(BettingTest, ComputerCannotCallMoreThanItHasButCanRaiseIntoDebt) {
     script.raiseOn[kPinhead] = Street::Turn;
     game.check();
     EXPECT_EQ(t.seats[kPinhead].cash, -3);
-    EXPECT_EQ(t.tocall, 4);
+    EXPECT_EQ(t.amountToCall, 4);
 }
 
 TEST_F(BettingTest, OpenerIsHandedOnWhenItFolds) {

@@ -21,7 +21,7 @@ protected:
     // Presses Deal with the blinds' rotation about to start from `opener`.
     Blinds dealFrom(SeatCode opener) {
         view.clearLog();
-        t.blindmarker = seatBefore(opener);
+        t.blindMarker = seatBefore(opener);
         game.deal();
         return blindsPosted();
     }
@@ -31,14 +31,14 @@ TEST_F(DealTest, BrokeSeatsAreSkippedByBothSearches) {
     seatEveryone();
     t.seats[kExpert].cash = 0;
     EXPECT_EQ(dealFrom(kRobot), (Blinds{kRobot, kHuman}));
-    EXPECT_EQ(t.blindmarker, kHuman);
+    EXPECT_EQ(t.blindMarker, kHuman);
 
     seatEveryone();
     t.seats[kRobot].cash = 0;
     EXPECT_EQ(dealFrom(kRobot), (Blinds{kExpert, kHuman}));
-    EXPECT_EQ(t.blindmarker, kRobot);
+    EXPECT_EQ(t.blindMarker, kRobot);
     EXPECT_EQ(t.opener, kHuman);
-    EXPECT_EQ(t.outcount, 1);
+    EXPECT_EQ(t.seatsOut, 1);
 
     // With two seats holding cash, those two post, whatever the marker says.
     for (SeatCode opener = 1; opener <= kSeatCount; ++opener) {

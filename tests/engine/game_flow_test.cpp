@@ -32,7 +32,7 @@ TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
     game.deal();
     EXPECT_EQ(saved("expert"), expertBefore);
     EXPECT_EQ(settings.readInt("Background", "Color", -1), 0);
-    EXPECT_EQ(t.blindmarker, kHuman);
+    EXPECT_EQ(t.blindMarker, kHuman);
     // Robot posted the small blind, then answered the human's big one.
     EXPECT_EQ(view.status(kRobot), "Calls");
     EXPECT_EQ(t.seats[kHuman].cash, saved("player") - 2);

@@ -48,7 +48,7 @@ public:
         const auto it = raiseOn.find(seat);
         if (it == raiseOn.end() || it->second != table.street)
             return 0;
-        return betsSmall(table.street) ? table.smallbet : table.bigbet;
+        return betsSmall(table.street) ? table.smallBet : table.bigBet;
     }
 
     // Forgets who was asked, keeping what the seats will do.
@@ -72,13 +72,13 @@ protected:
     void seatEveryone(std::int32_t cash = 1200) {
         for (Seat& seat : t.seats)
             seat = Seat{cash, {}, false, false};
-        t.smallbet = 2;
-        t.bigbet = 4;
-        t.initialcash = 1200;
-        t.untilcash = 600;
-        t.complevel = AiLevel::Amateur;
-        t.cardback = kFirstCardBack;
-        t.blindmarker = kRobot;
+        t.smallBet = 2;
+        t.bigBet = 4;
+        t.startingCash = 1200;
+        t.targetMargin = 600;
+        t.aiLevel = AiLevel::Amateur;
+        t.cardBack = kFirstCardBack;
+        t.blindMarker = kRobot;
         t.deck = freshDeck();
     }
 
@@ -90,17 +90,17 @@ protected:
         t.street = street;
         t.pot = pot;
         t.opener = opener;
-        t.outcount = 0;
-        t.tocall = 0;
+        t.seatsOut = 0;
+        t.amountToCall = 0;
         view.enableButton(TableButton::Deal, false); // as the deal leaves it
     }
 
     // Only `inHand` stay in: the others have folded. Everyone else's cards are dealt but unused.
     void onlyInHand(std::initializer_list<SeatCode> inHand) {
-        t.outcount = 0;
+        t.seatsOut = 0;
         for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
             t.seats[seat].folded = std::find(inHand.begin(), inHand.end(), seat) == inHand.end();
-            t.outcount += t.seats[seat].folded ? 1 : 0;
+            t.seatsOut += t.seats[seat].folded ? 1 : 0;
         }
         t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
     }

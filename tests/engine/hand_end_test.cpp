@@ -36,7 +36,7 @@ TEST_F(HandEndTest, UnfoldedSeatsAreComparedEvenWhenAllAreOutOfCash) {
 
 TEST_F(HandEndTest, WithEverySeatFoldedChampsStandInValueTakesThePot) {
     onlyInHand({kHuman});
-    t.outcount = 6;
+    t.seatsOut = 6;
     game.fold();
     EXPECT_EQ(view.result(), "Champ wins");
     EXPECT_EQ(t.seats[kChamp].cash, 1225);
@@ -57,7 +57,7 @@ TEST_F(HandEndTest, PotIsPaidOnlyOncePerHand) {
     script.folds = {{kFreak, true},   {kGeek, true},   {kMaster, true}, {kChamp, true},
                     {kPinhead, true}, {kExpert, true}, {kRobot, true}};
     game.raise();
-    EXPECT_EQ(t.outcount, 7);
+    EXPECT_EQ(t.seatsOut, 7);
     EXPECT_EQ(view.result(), "You win");
     EXPECT_EQ(t.seats[kHuman].cash, 1200 - 4 + 25 + 4);
 }
@@ -76,7 +76,7 @@ TEST_F(HandEndTest, EverySeatAtOrPastTheTargetGetsItsOwnBoxInTableOrder) {
 TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNames) {
     onlyInHand({kHuman, kMaster});
     game.fold();
-    EXPECT_TRUE(t.hidecards);
+    EXPECT_TRUE(t.lastHandHidden);
     for (const SeatCode seat : kTableOrder)
         EXPECT_EQ(view.status(seat), "") << seat;
     EXPECT_EQ(view.result(), "Master wins");
@@ -88,7 +88,7 @@ TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
     t.pot = 40;
     t.seats[kPinhead].cash = 0;
     t.seats[kGeek].folded = true;
-    t.outcount = 2;
+    t.seatsOut = 2;
     for (SeatCode seat = kFreak; seat >= kRobot; --seat)
         script.folds[seat] = true;
     view.clearLog();

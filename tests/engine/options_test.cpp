@@ -18,7 +18,7 @@ TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsEverySeatsCash) {
     const int writesBefore = settings.writes;
     game.startNewGame("700");
     EXPECT_TRUE(messageTexts().empty());
-    EXPECT_EQ(t.initialcash, 700);
+    EXPECT_EQ(t.startingCash, 700);
     EXPECT_EQ(t.seats[kHuman].cash, 700);
     EXPECT_EQ(t.seats[kExpert].cash, 699);
     EXPECT_EQ(t.seats[kRobot].cash, 698);
@@ -39,11 +39,11 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
                                          {"0", false},
                                          {"-5", false}}) {
         game.startNewGame(text);
-        const std::int32_t expected = accepted ? std::stoi(text) : t.initialcash;
+        const std::int32_t expected = accepted ? std::stoi(text) : t.startingCash;
         const Messages expectedMessages =
             accepted ? Messages{} : Messages{"the value is off limits"};
         EXPECT_EQ(messageTexts(), expectedMessages) << text;
-        EXPECT_EQ(t.initialcash, expected) << text;
+        EXPECT_EQ(t.startingCash, expected) << text;
         EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
         EXPECT_EQ(settings.readInt("Cash", "initial", -1), expected) << text;
     }
@@ -56,7 +56,7 @@ TEST_F(NewGameTest, RefusesWhatIsNoNumber) {
     } catch (const GameError& error) {
         EXPECT_STREQ(error.what(), "'12x' is not a valid integer value");
     }
-    EXPECT_EQ(t.initialcash, 1200);
+    EXPECT_EQ(t.startingCash, 1200);
 }
 
 TEST_F(NewGameTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {

@@ -32,7 +32,7 @@ TEST_F(SavedGameTest, StartUpEchoesWhatItTookInOneWrite) {
               "[Background]\nColor=0\n\n\n[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
               "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\nuntil=600\ninitial=1200\n\n\n"
               "[Card]\nback=52\n");
-    EXPECT_EQ(std::tuple(table.complevel, table.smallbet, table.bigbet),
+    EXPECT_EQ(std::tuple(table.aiLevel, table.smallBet, table.bigBet),
               std::tuple(AiLevel::Amateur, 2, 4));
 
     // Values that are no integers or lie outside their limits fall back, and the echo repairs
@@ -51,11 +51,11 @@ TEST_F(SavedGameTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimi
     };
     // The key, where it is read to, its limits and its default; each limit is tried, and one past.
     const std::tuple<const char*, Field, std::int32_t, std::int32_t, std::int32_t> limited[] = {
-        {"[Bet]\nsmall", &TableState::smallbet, 1, 1'000'000, 2},
-        {"[Bet]\nbig", &TableState::bigbet, 1, 1'000'000, 4},
-        {"[Cash]\ninitial", &TableState::initialcash, 100, 1'000'000, 1200},
-        {"[Cash]\nuntil", &TableState::untilcash, 100, 1'000'000, 600},
-        {"[Card]\nback", &TableState::cardback, 52, 55, 52}};
+        {"[Bet]\nsmall", &TableState::smallBet, 1, 1'000'000, 2},
+        {"[Bet]\nbig", &TableState::bigBet, 1, 1'000'000, 4},
+        {"[Cash]\ninitial", &TableState::startingCash, 100, 1'000'000, 1200},
+        {"[Cash]\nuntil", &TableState::targetMargin, 100, 1'000'000, 600},
+        {"[Card]\nback", &TableState::cardBack, 52, 55, 52}};
     for (const auto& [key, field, lowest, highest, fallback] : limited) {
         for (const auto& [stored, read] :
              {std::pair(lowest, lowest), std::pair(lowest - 1, fallback),
@@ -69,7 +69,7 @@ TEST_F(SavedGameTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimi
     writeBytes(path, "[Cash]\nplayer=-2147483648\n[Levels]\ncomp=-2147483648\n"
                      "[Background]\nColor=-2147483648\n");
     loadSavedGame(table, file);
-    EXPECT_EQ(std::tuple(table.seats[kHuman].cash, table.complevel, table.bgcolor),
+    EXPECT_EQ(std::tuple(table.seats[kHuman].cash, table.aiLevel, table.backgroundColour),
               std::tuple(INT32_MIN, AiLevel{INT32_MIN}, INT32_MIN));
 }
 

@@ -27,16 +27,16 @@ TEST(Rankfive, AgreesWithTheRulesOnEveryRankSequence) {
             oneSuit[i] = Card{2, rest % 13};
             mixed[i] = Card{i % 2, rest % 13};
         }
-        ASSERT_EQ(rankfive(oneSuit), reference::rankFive(oneSuit)) << PrintToString(oneSuit);
-        ASSERT_EQ(rankfive(mixed), reference::rankFive(mixed)) << PrintToString(mixed);
+        ASSERT_EQ(rankFive(oneSuit), reference::rankFive(oneSuit)) << PrintToString(oneSuit);
+        ASSERT_EQ(rankFive(mixed), reference::rankFive(mixed)) << PrintToString(mixed);
     }
 }
 
 // Among one player's own hands a pair of twos with high kickers is chosen over a pair of threes,
 // but at the showdown the threes win: there no kicker crosses a category.
 TEST(HandRank, KickersCrossCategoriesInTheSelectionButNotAtTheShowdown) {
-    const HandRank twos = rankfive(test::board("2c 2d Ah Ks Qc"));
-    const HandRank threes = rankfive(test::board("3c 3d 6h 4s 2c"));
+    const HandRank twos = rankFive(test::board("2c 2d Ah Ks Qc"));
+    const HandRank threes = rankFive(test::board("3c 3d 6h 4s 2c"));
     EXPECT_GT(twos.selectionScore(), threes.selectionScore());
     EXPECT_LT(twos.showdownValue(), threes.showdownValue());
 }
@@ -59,7 +59,7 @@ TEST(Handname, NinetyFiveCategoriesNamedAfterTheirClass) {
             if (const std::int32_t r = category - base; r >= lowest && r <= 12)
                 name = std::string(pattern).replace(
                     pattern.find('#'), 1, r == 4 && pattern.ends_with('s') ? "Sixe" : ranks[r]);
-        EXPECT_EQ(handname(category), name);
+        EXPECT_EQ(handName(category), name);
         named += name.empty() ? 0 : 1;
     }
     EXPECT_EQ(named, 95);
@@ -87,8 +87,9 @@ TEST(Besthand, AgreesWithAPlainEnumerationOfEveryCombination) {
         const Hole h = {deal[0], deal[1], deal[2], deal[3]};
         const Board b = {deal[4], deal[5], deal[6], deal[7], deal[8]};
         const BestFive expected = reference::bestOf(h, b, 6);
-        ASSERT_EQ(besthand(h, b), expected.rank) << PrintToString(deal);
-        ASSERT_EQ(bestpair(h[0], h[1], b), reference::bestOf(h, b, 1).rank) << PrintToString(deal);
+        ASSERT_EQ(bestOmahaRank(h, b), expected.rank) << PrintToString(deal);
+        ASSERT_EQ(bestPairRank(h[0], h[1], b), reference::bestOf(h, b, 1).rank)
+            << PrintToString(deal);
         const BestFive shown = bestFive(h, b);
         ASSERT_EQ(std::tuple(shown.rank, shown.own, shown.shared),
                   std::tuple(expected.rank, expected.own, expected.shared))

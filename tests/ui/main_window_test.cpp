@@ -301,7 +301,7 @@ private slots:
         struct GeekRaisesTheFlop final : Opponents {
             bool callsBet(TableState&, SeatCode) override { return true; }
             std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
-                return seat == kGeek && table.street == Street::Flop ? table.smallbet : 0;
+                return seat == kGeek && table.street == Street::Flop ? table.smallBet : 0;
             }
         } opponents;
         Window play({}, &opponents);

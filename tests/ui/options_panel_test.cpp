@@ -27,7 +27,7 @@ struct Options : Window {
     }
     // Whether the game, the panel's labels and the settings file all hold these bet sizes.
     bool showsSizes(std::int32_t small, std::int32_t big) {
-        return form.game().table().smallbet == small && form.game().table().bigbet == big &&
+        return form.game().table().smallBet == small && form.game().table().bigBet == big &&
                find(form.options(), "Label3")->text() == QString::number(small) &&
                find(form.options(), "Label4")->text() == QString::number(big) &&
                stored("Bet", "small") == small && stored("Bet", "big") == big;
@@ -78,10 +78,10 @@ private slots:
             QCOMPARE(options.edit(field)->text(), typed.left(9));
 
             const TableState& table = options.form.game().table();
-            const std::int32_t initial = accepted && cash ? typed.toInt() : before.initialcash;
+            const std::int32_t initial = accepted && cash ? typed.toInt() : before.startingCash;
             const std::int32_t target = accepted && !cash ? typed.toInt() : 800;
-            QCOMPARE((QList<int>{table.initialcash, options.stored("Cash", "initial"),
-                                 table.untilcash, options.stored("Cash", "until")}),
+            QCOMPARE((QList<int>{table.startingCash, options.stored("Cash", "initial"),
+                                 table.targetMargin, options.stored("Cash", "until")}),
                      (QList<int>{initial, initial, target, target}));
             for (const SeatCode seat : kTableOrder)
                 QCOMPARE(table.seats[seat].cash,
@@ -131,7 +131,7 @@ private slots:
                      CardArtwork::shared(1.0)->image(kFirstCardBack + item).copy(2, 2, 67, 92));
         }
         click(radio(form, "Levels", 3));
-        QCOMPARE(form.game().table().complevel, AiLevel::Genius);
+        QCOMPARE(form.game().table().aiLevel, AiLevel::Genius);
         QCOMPARE(options.stored("Levels", "comp"), levelValue(AiLevel::Genius));
 
         click(find<QAbstractButton>(form.options(), "dxButton3"));

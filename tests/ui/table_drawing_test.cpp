@@ -80,8 +80,8 @@ struct Scene {
 
     // The game draws the cards, as it does after every change, and the window shows them.
     void gamePaints() {
-        table.hidecards = hidesLastHand(table);
-        surface.paintcards(table);
+        table.lastHandHidden = hidesLastHand(table);
+        surface.paintCards(table);
         QCoreApplication::processEvents();
     }
 
@@ -89,10 +89,10 @@ struct Scene {
     // the game does; the human's fold is not counted among the seats out.
     void foldAllBut(int left) {
         for (std::size_t i = 0; i + left < kTableOrder.size(); ++i) {
-            surface.erasearea(fanOf(kTableOrder[i]).erase);
+            surface.eraseArea(fanOf(kTableOrder[i]).erase);
             table.seats[kTableOrder[i]].folded = true;
         }
-        table.outcount = 7 - left;
+        table.seatsOut = 7 - left;
     }
 
     // Whether every table pixel of `area` has the colour that `expected(x, y)` gives.
@@ -197,7 +197,7 @@ private slots:
             TableCanvas canvas(ratio);
             PaintList one;
             one.add({image, {300, 300}});
-            canvas.paintcards(one, tableRect());
+            canvas.paintCards(one, tableRect());
             return canvas.image().copy(
                 QRect(300 * ratio, 300 * ratio, kCardWidth * ratio, kCardHeight * ratio));
         };
@@ -250,7 +250,7 @@ private slots:
         // Another back redraws every back; a number that no back has, as an edited settings file
         // may hold, gives the first back.
         for (const auto& [chosen, drawn] : {std::pair{55, 55}, {53, 53}, {77, 52}}) {
-            scene.table.cardback = chosen;
+            scene.table.cardBack = chosen;
             scene.gamePaints();
             for (const SeatCode seat : kTableOrder)
                 QVERIFY2(scene.fanShows(seat, seat == kHuman, drawn),

@@ -90,7 +90,7 @@ constexpr std::array<NamedClass, 8> kClasses = {{{0, &kHighCard},
 
 } // namespace
 
-std::string_view handname(std::int32_t category) noexcept {
+std::string_view handName(std::int32_t category) noexcept {
     if (category == 1000)
         return "Straight flush";
     for (const NamedClass& named : kClasses) {

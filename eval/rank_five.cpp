@@ -3,7 +3,7 @@
 
 namespace omaha {
 
-HandRank rankfive(const FiveCards& cards) noexcept {
+HandRank rankFive(const FiveCards& cards) noexcept {
     return RankTable::instance().rankOf(cards);
 }
 
