@@ -13,7 +13,6 @@ constexpr std::size_t kFirstBoardCard = 40;
 } // namespace
 
 void dealFromDeck(TableState& table) {
-    table.cardsDealt = true;
     for (const SeatCode seat : kTableOrder) {
         const auto first = static_cast<std::size_t>(seatFacts(seat).firstDealtCard);
         for (std::size_t k = 0; k < kHoleCards; ++k)

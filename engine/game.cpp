@@ -3,7 +3,6 @@
 #include "core/chips.h"
 #include "core/deck.h"
 #include "engine/saved_game.h"
-#include "engine/visible_cards.h"
 
 #include <utility>
 
@@ -33,7 +32,6 @@ void Game::startup() {
 }
 
 void Game::deal() {
-    table_.potPaid = false;
     whitenStatuses();
     view_.wipeBoard();
     saveDealSettings(table_, settings_);
@@ -69,7 +67,6 @@ void Game::reseedFromClock() {
 }
 
 void Game::resetForNewHand() {
-    table_.potPaid = false;
     for (Seat& seat : table_.seats)
         seat.folded = seat.raised = false;
     table_.seatsOut = 0;
@@ -104,7 +101,6 @@ void Game::dealNextHand() {
 }
 
 void Game::paintCards() {
-    table_.lastHandHidden = hidesLastHand(table_);
     view_.showCards(table_);
 }
 

@@ -78,7 +78,8 @@ private:
 
     // The betting.
     void callOrFold(SeatCode seat);
-    void checkOrRaise(SeatCode seat);
+    // A computer seat's turn; true when it raised, which stops the computers' pass.
+    bool checkOrRaise(SeatCode seat);
     void computerPass(SeatCode first);
     void humanCalls();
     void advanceStreet();
@@ -115,7 +116,6 @@ private:
     Clock clock_;
     HandObserver noObserver_;
     HandObserver* observer_ = &noObserver_;
-    int foldWins_ = 0; // hands won by folds so far, to tell whether one has just ended
 };
 
 } // namespace omaha

@@ -87,6 +87,7 @@ protected:
         seatEveryone();
         shuffleDeck(t.deck, t.random);
         dealFromDeck(t);
+        t.phase = HandPhase::Betting;
         t.street = street;
         t.pot = pot;
         t.opener = opener;

@@ -1,3 +1,4 @@
+#include "engine/visible_cards.h"
 #include "game_position.h"
 
 namespace omaha::testing {
@@ -76,7 +77,7 @@ TEST_F(HandEndTest, EverySeatAtOrPastTheTargetGetsItsOwnBoxInTableOrder) {
 TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNames) {
     onlyInHand({kHuman, kMaster});
     game.fold();
-    EXPECT_TRUE(t.lastHandHidden);
+    EXPECT_TRUE(hidesLastHand(t));
     for (const SeatCode seat : kTableOrder)
         EXPECT_EQ(view.status(seat), "") << seat;
     EXPECT_EQ(view.result(), "Master wins");
