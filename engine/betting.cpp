@@ -151,9 +151,7 @@ void Game::check() {
 
 void Game::raise() {
     whitenStatuses();
-    // Nothing is left to raise into once the hand is won, nor with a chip or less.
-    if (table_.phase == HandPhase::WonByFolds)
-        return;
+    // A chip or less is no raise.
     if (table_.seats[kHuman].cash <= 1)
         return;
     view_.setStayCaption("Check");

@@ -1,6 +1,7 @@
 #include "engine/game.h"
 
 #include "core/chips.h"
+#include "core/dealing.h"
 #include "core/deck.h"
 #include "engine/saved_game.h"
 
@@ -29,6 +30,43 @@ void Game::startup() {
         return;
     }
     dealNextHand();
+}
+
+void Game::startFrom(const Position& position) {
+    loadSavedGame(table_, settings_);
+    reseedFromClock();
+    table_.phase = position.phase;
+    table_.street = position.street;
+    table_.pot = position.pot;
+    table_.seatsOut = position.seatsOut;
+    table_.opener = position.opener;
+    table_.blindMarker = position.blindMarker;
+    table_.amountToCall = position.amountToCall;
+    table_.smallBet = position.smallBet;
+    table_.bigBet = position.bigBet;
+    table_.board = position.board;
+    table_.seats = position.seats;
+    gatherDeck(table_);
+
+    for (const SeatCode seat : kTableOrder)
+        view_.showCash(seat, table_.seats[seat].cash);
+    view_.showPot(table_.pot);
+    const bool handOn = table_.phase == HandPhase::Betting;
+    const SeatCode bettor = table_.pendingBettor();
+    const bool preflop = table_.street == Street::Preflop;
+    if (handOn) {
+        showHandInProgressButtons();
+        // A computer's bet may only be called or folded to; the big blind standing as the bet
+        // before the flop may be raised, as the deal leaves it.
+        if (bettor != 0 && !(preflop && bettor == table_.opener))
+            view_.enableButton(TableButton::Raise, false);
+        observer_->handDealt(table_.seats[kHuman].hole);
+    } else {
+        showHandOverButtons();
+    }
+    // Before the flop the human has the big blind to meet.
+    view_.setStayCaption(handOn && (bettor != 0 || preflop) ? "Call" : "Check");
+    paintCards();
 }
 
 void Game::deal() {

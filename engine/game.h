@@ -3,6 +3,7 @@
 #include "ai/opponents.h"
 #include "core/table_state.h"
 #include "engine/hand_observer.h"
+#include "engine/position.h"
 #include "engine/table_view.h"
 #include "settings/settings_store.h"
 
@@ -36,6 +37,9 @@ public:
     // Loads the saved game and deals the first hand, Expert on the small blind and Robot on the
     // big; a saved game that is already over says so instead and deals nothing.
     void startup();
+    // In place of startup(): loads the saved game, then sets the table to `position` instead of
+    // dealing, and shows it: the cash, the pot, the cards and the buttons for the next press.
+    void startFrom(const Position& position);
 
     // The table's buttons.
     void deal();
@@ -61,9 +65,6 @@ public:
     const TableState& table() const { return table_; }
 
 private:
-    // Tests set up the positions they play from through this one door.
-    friend class GamePosition;
-
     // No hand can be dealt: the human has no cash left, or no computer player has any.
     bool isGameOver() const;
     // "You lose!" or "You win!", after which only a new game goes on.
