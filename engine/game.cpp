@@ -23,9 +23,7 @@ void Game::startup() {
     // A game saved after it was lost or won deals no hand: the table shows the saved cash and the
     // game-over box, as the next Deal would, and only a new game goes on.
     if (isGameOver()) {
-        for (const SeatCode seat : kTableOrder)
-            view_.showCash(seat, table_.seats[seat].cash);
-        view_.showPot(table_.pot);
+        showCashAndPot();
         announceGameOver();
         return;
     }
@@ -48,9 +46,7 @@ void Game::startFrom(const Position& position) {
     table_.seats = position.seats;
     gatherDeck(table_);
 
-    for (const SeatCode seat : kTableOrder)
-        view_.showCash(seat, table_.seats[seat].cash);
-    view_.showPot(table_.pot);
+    showCashAndPot();
     const bool handOn = table_.phase == HandPhase::Betting;
     const SeatCode bettor = table_.pendingBettor();
     const bool preflop = table_.street == Street::Preflop;
@@ -159,6 +155,12 @@ void Game::setPot(std::int32_t pot) {
 void Game::takeBet(SeatCode seat, std::int32_t amount) {
     setCash(seat, subtractChips(table_.seats[seat].cash, amount));
     setPot(addChips(table_.pot, amount));
+}
+
+void Game::showCashAndPot() {
+    for (const SeatCode seat : kTableOrder)
+        view_.showCash(seat, table_.seats[seat].cash);
+    view_.showPot(table_.pot);
 }
 
 void Game::whitenStatuses() {

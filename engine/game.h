@@ -98,6 +98,7 @@ private:
     void setPot(std::int32_t pot);
     // Moves `amount` from a seat's cash into the pot.
     void takeBet(SeatCode seat, std::int32_t amount);
+    void showCashAndPot();
     void whitenStatuses();
     void clearComputerStatuses();
     void clearActiveComputerStatuses();

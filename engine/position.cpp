@@ -245,18 +245,18 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
+bool isControl(char c) {
+    return !isBlank(c) && (static_cast<unsigned char>(c) < 0x20 || c == 0x7f);
+}
+
 } // namespace
 
 PositionReading readPosition(std::string_view text) {
     PositionReading reading;
     Position& position = reading.position;
     std::string& problem = reading.problem;
-    if (const auto control = std::ranges::find_if(
-            text,
-            [](char c) {
-                return !isBlank(c) && (static_cast<unsigned char>(c) < 0x20 || c == 0x7f);
-            });
-        control != text.end()) {
+    // No control character reaches a message, where it could act on a terminal.
+    if (const auto control = std::ranges::find_if(text, isControl); control != text.end()) {
         problem = "a control character (code " +
                   std::to_string(static_cast<unsigned char>(*control)) + ") in the position";
         return reading;

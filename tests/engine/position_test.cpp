@@ -90,6 +90,8 @@ TEST_F(StartFromTest, ShowsTheTableAndTheButtonsForTheNextPress) {
         {kFlopBet, "-C-F", "Call", "paint f-bbbbbb 3"},
         // The big blind stands as the bet the deal leaves, which the human may raise.
         {"street:preflop pot:3 out:0 opener:robot marker:robot call:2 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1199:7c7h8h9c:in robot:1198:TcTdThJc:bet", "-CRF", "Call", "paint fbbbbbbb 0"},
+        // Freak's big blind stands as no bet; the human has the small blind to complete.
+        {"street:preflop pot:19 out:0 opener:freak marker:freak call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1199:AhAd3c4d:in freak:1198:AsAc3d4h:in geek:1198:QhQd5c6d:in master:1198:3h4s5d6h:in champ:1198:8c8d5h6s:in pinhead:1198:2d3s4c5s:in expert:1198:7c7h8h9c:in robot:1198:TcTdThJc:in", "-CRF", "Call", "paint fbbbbbbb 0"},
         // Before the flop a computer's raise is no big blind.
         {"street:preflop pot:31 out:0 opener:robot marker:robot call:2 bets:2/4 turn:you board:2c7d9hJsKc you:1196:AhAd3c4d:in freak:1196:AsAc3d4h:in geek:1194:QhQd5c6d:bet master:1196:3h4s5d6h:in champ:1196:8c8d5h6s:in pinhead:1196:2d3s4c5s:in expert:1196:7c7h8h9c:in robot:1196:TcTdThJc:in", "-C-F", "Call", "paint fbbbbbbb 0"},
         {"street:turn pot:25 out:1 opener:robot marker:expert call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1198:AhAd3c4d:in freak:1200:AsAc3d4h:folded geek:0:QhQd5c6d:in master:1196:3h4s5d6h:in champ:1196:8c8d5h6s:in pinhead:1196:2d3s4c5s:in expert:1196:7c7h8h9c:in robot:1196:TcTdThJc:in", "-CRF", "Check", "paint f--bbbbb 4"},
