@@ -1,5 +1,7 @@
 #include "table_test.h"
 
+#include <set>
+
 namespace omaha::testing {
 namespace {
 
@@ -62,6 +64,14 @@ TEST_F(DealTest, SeatsWithoutCashHaveTheirCardsWiped) {
     EXPECT_TRUE(logged("wipe 3", before));
     EXPECT_TRUE(logged("wipe 1", before));
     EXPECT_FALSE(logged("wipe 6", before));
+    // The deck shuffled was the position's: every card dealt is a different one.
+    std::set<int> dealt;
+    for (const Seat& seat : t.seats)
+        for (const Card& card : seat.hole)
+            dealt.insert(card.index());
+    for (const Card& card : t.board)
+        dealt.insert(card.index());
+    EXPECT_EQ(dealt.size(), 37u);
 }
 
 } // namespace

@@ -81,9 +81,18 @@ TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
         EXPECT_EQ(logged("wipe " + std::to_string(seat), before), seat != kPinhead) << seat;
     }
     EXPECT_EQ(buttons(), "D---");
+    EXPECT_EQ(t.amountToCall, 2); // no computer seat took a turn after the hand was won
     EXPECT_EQ(settings.readInt("Cash", "player", 0), 1240);
     EXPECT_EQ(settings.readInt("Cash", "pinhead", 1200), 0);
     EXPECT_TRUE(messageTexts().empty());
+
+    // Everyone folds to the human's call of Robot's big blind, Robot too: Raise stays off.
+    // clang-format off
+    startFrom("street:preflop pot:3 out:0 opener:robot marker:robot call:2 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1199:7c7h8h9c:in robot:1198:TcTdThJc:bet");
+    // clang-format on
+    game.check();
+    EXPECT_EQ(view.result(), "you win    ");
+    EXPECT_EQ(buttons(), "D---");
 
     // The pot brings the human to the target of 1800 exactly.
     // clang-format off
