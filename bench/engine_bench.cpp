@@ -1,10 +1,8 @@
 // The costliest single button press: the human's Raise on the flop at the Genius level, which the
 // seven computer players answer before each takes a turn, fourteen strength estimates in all.
 #include "ai/simulating_opponents.h"
-#include "core/dealing.h"
-#include "core/deck.h"
 #include "engine/game.h"
-#include "tests/game_position.h"
+#include "engine/position.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,44 +25,32 @@ public:
     void showMessage(std::string_view, std::string_view) override {}
 };
 
-// The press writes no settings.
-class NoSettings final : public SettingsStore {
+// Settings of a first run at the Genius level, and a press that writes none.
+class GeniusSettings final : public SettingsStore {
 public:
-    std::int32_t readInt(std::string_view, std::string_view, std::int32_t fallback) const override {
-        return fallback;
+    std::int32_t readInt(std::string_view section, std::string_view,
+                         std::int32_t fallback) const override {
+        return section == "Levels" ? levelValue(AiLevel::Genius) : fallback;
     }
     void writeInts(std::span<const IntSetting>) override {}
 };
 
 void costliestPress(benchmark::State& state) {
     NoView view;
-    // The press writes no settings, so the file is never created.
     SimulatingOpponents opponents;
-    NoSettings settings;
-    Game game(view, settings, opponents, [] { return 5u; });
-    TableState& table = GamePosition::table(game);
-    table.aiLevel = AiLevel::Genius;
-    table.smallBet = 2;
-    table.bigBet = 4;
-    table.startingCash = 1200;
-    table.targetMargin = 600;
-    for (Seat& seat : table.seats)
-        seat = Seat{1200, {}, false, false};
-    // This deal has every computer player answer the raise and then take a turn: fourteen
-    // estimates, none of them a fold.
-    table.random.seed(5);
-    table.deck = freshDeck();
-    shuffleDeck(table.deck, table.random);
-    dealFromDeck(table);
-    table.street = Street::Flop;
-    table.opener = kHuman;
-    table.pot = 24;
-    const TableState flop = table;
-
+    GeniusSettings settings;
+    // From this flop, with the random source seeded by the clock's 88, every computer player
+    // answers the raise and then takes a turn: fourteen estimates, none of them a fold.
+    Game game(view, settings, opponents, [] { return 88u; });
+    // clang-format off
+    const Position flop = readPosition("street:flop pot:24 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1198:AhAd3c4d:in freak:1198:AsAc3d4h:in geek:1198:QhQd5c6d:in master:1198:3h4s5d6h:in champ:1198:8c8d5h6s:in pinhead:1198:2d3s4c5s:in expert:1198:7c7h8h9c:in robot:1198:TcTdThJc:in").position;
+    // clang-format on
     for (auto _ : state) {
-        table = flop;
+        state.PauseTiming();
+        game.startFrom(flop);
+        state.ResumeTiming();
         game.raise();
-        benchmark::DoNotOptimize(table.pot);
+        benchmark::DoNotOptimize(game.table().pot);
     }
 }
 BENCHMARK(costliestPress)->Name("costliest_press")->Unit(benchmark::kMicrosecond);

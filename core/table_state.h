@@ -25,10 +25,25 @@ struct Seat {
 inline constexpr std::int32_t kFirstCardBack = 52;
 inline constexpr std::int32_t kLastCardBack = 55;
 
+// Where the hand stands. A Deal starts the betting, which ends when the pot is paid: at the
+// showdown, or to the human once every computer seat is out. The next Deal starts another hand.
+enum class HandPhase : std::int32_t {
+    NoneDealt,      // no hand yet: a game over at start-up deals none
+    Betting,        // from the deal until the pot is paid
+    PaidAtShowdown, // a showdown in the same press after this one only announces the winners again
+    WonByFolds,     // the human took the pot; a showdown that follows only announces
+};
+
+// Whether a count of seats out of the hand, broke at the deal or folded, takes in every computer
+// seat: the hand is then the human's.
+constexpr bool everyComputerOut(std::int32_t seatsOut) {
+    return seatsOut >= kSeatCount - 1;
+}
+
 // All the data of the game. Program start leaves everything zero; start-up fills it from the
 // settings file and deals the first hand.
 struct TableState {
-    bool potPaid = false;              // the showdown has paid this hand's pot
+    HandPhase phase = HandPhase::NoneDealt;
     AiLevel aiLevel{};                 // any number a hand-edited file holds is kept
     std::int32_t smallBlind = 0;       // smallBet / 2, rounded down
     std::int32_t bigBlind = 0;         // equal to smallBet
@@ -43,15 +58,24 @@ struct TableState {
     Board board{};                 // all five dealt at the deal; the street says how many show
     std::int32_t pot = 0;          // kept after the payout until the next deal
     std::int32_t seatsOut = 0;     // seats out of the hand: broke at the deal, plus every fold
-    std::int32_t amountToCall = 0; // what a computer seat pays to call
-    std::int32_t raiseAmount = 0;  // raise chosen by the computer seat on turn, 0 for a check
-    bool lastHandHidden = false;   // the human folded and one computer seat is left
+    std::int32_t amountToCall = 0; // what a call of the pending bet costs
     SeatCode blindMarker = 0;      // steers the blinds; moves one seat on at every deal
     std::int32_t cardBack = 0;     // picture number of the card back, 52 to 55
-    bool cardsDealt = false;       // no hand has been dealt yet: a game over at start-up deals none
     BySeat<Seat> seats{};
 
     Random31 random{}; // the one random source of the game
+
+    // The pot of this hand has gone to its winners.
+    constexpr bool potPaid() const {
+        return phase == HandPhase::PaidAtShowdown || phase == HandPhase::WonByFolds;
+    }
+    // The computer seat whose bet the human has to call, or 0 when there is none.
+    constexpr SeatCode pendingBettor() const {
+        for (SeatCode seat = kFreak; seat >= kRobot; --seat)
+            if (seats[seat].raised)
+                return seat;
+        return 0;
+    }
 };
 
 } // namespace omaha

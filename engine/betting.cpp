@@ -5,18 +5,6 @@
 
 namespace omaha {
 
-namespace {
-
-// The computer seat whose bet is pending, or 0 when there is none.
-SeatCode pendingBettor(const TableState& table) {
-    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-        if (table.seats[seat].raised)
-            return seat;
-    return 0;
-}
-
-} // namespace
-
 void Game::answerBet(SeatCode first, SeatCode last) {
     for (SeatCode seat = first; seat >= last; --seat)
         if (table_.seats[seat].active())
@@ -50,7 +38,7 @@ void Game::callOrFold(SeatCode seat) {
     observer_->acted(seat, Action::Fold, 0);
     s.folded = true;
     table_.seatsOut += 1;
-    if (table_.seatsOut == 7)
+    if (everyComputerOut(table_.seatsOut))
         foldWin();
     if (table_.opener == seat) {
         // Each street still begins with the first seat still in play behind the one that folded.
@@ -65,34 +53,33 @@ void Game::callOrFold(SeatCode seat) {
     }
 }
 
-void Game::checkOrRaise(SeatCode seat) {
-    table_.raiseAmount = 0;
+bool Game::checkOrRaise(SeatCode seat) {
     // A street ends when the turn comes round to the seat that opened it, before that seat acts.
     if (table_.opener == seat)
         advanceStreet();
     if (table_.street == Street::Showdown) {
         showdown();
-        return;
+        return false;
     }
     Seat& s = table_.seats[seat];
     s.raised = false;
     if (s.folded || s.cash < 1)
-        return;
+        return false;
 
     table_.amountToCall = 0;
-    table_.raiseAmount = opponents_.raiseInTurn(table_, seat);
-    if (table_.raiseAmount == 0) {
+    const std::int32_t raise = opponents_.raiseInTurn(table_, seat);
+    if (raise == 0) {
         observer_->acted(seat, Action::Check, 0);
         // Pre-flop a check leaves the status as it was.
         if (isAfterFlopBetting(table_.street))
             view_.showStatus(seat, "Check");
-        return;
+        return false;
     }
     view_.showStatus(seat, "Raises");
     view_.colourStatus(seat, StatusColour::Yellow);
-    observer_->acted(seat, Action::Raise, table_.raiseAmount);
+    observer_->acted(seat, Action::Raise, raise);
     // A turn begins with nothing to call, so the raise costs the raiser the raise alone.
-    table_.amountToCall = table_.raiseAmount;
+    table_.amountToCall = raise;
     takeBet(seat, table_.amountToCall);
     for (Seat& other : table_.seats)
         other.raised = false;
@@ -104,19 +91,20 @@ void Game::checkOrRaise(SeatCode seat) {
     // The human may only call or fold a computer's bet.
     view_.setStayCaption("Call");
     view_.enableButton(TableButton::Raise, false);
+    return true;
 }
 
 void Game::computerPass(SeatCode first) {
-    // A pass stops at the first raise: it goes on only once the human has called.
+    // The pass is over at the first raise, which waits for the human's call, or at the showdown.
     for (SeatCode seat = first; seat >= kRobot; --seat) {
-        checkOrRaise(seat);
-        if (table_.raiseAmount >= 1 || table_.street == Street::Showdown)
+        const bool raised = checkOrRaise(seat);
+        if (raised || table_.street == Street::Showdown)
             return;
     }
 }
 
 void Game::humanCalls() {
-    const SeatCode bettor = pendingBettor(table_);
+    const SeatCode bettor = table_.pendingBettor();
     table_.seats[bettor].raised = false;
     observer_->acted(kHuman, Action::Call, table_.amountToCall);
     takeBet(kHuman, table_.amountToCall);
@@ -124,11 +112,10 @@ void Game::humanCalls() {
     // The seats that acted before the bet answer it now. Pre-flop the big blind itself is among
     // them, as it has only posted its blind so far.
     const SeatCode lastToAnswer = table_.street == Street::Preflop ? bettor : bettor + 1;
-    const int foldWinsBefore = foldWins_;
     answerBet(kFreak, lastToAnswer);
 
     // A hand that has just been won by folds leaves only Deal to press.
-    if (foldWins_ == foldWinsBefore)
+    if (table_.phase != HandPhase::WonByFolds)
         view_.enableButton(TableButton::Raise, true);
     table_.amountToCall = 0;
     if (isAfterFlopBetting(table_.street))
@@ -138,14 +125,13 @@ void Game::humanCalls() {
 }
 
 void Game::check() {
-    table_.potPaid = false;
     view_.showStatus(kHuman, "");
     view_.setStayCaption("Check");
     whitenStatuses();
     if (table_.street == Street::Preflop)
         table_.amountToCall = table_.smallBet;
 
-    if (pendingBettor(table_) != 0) {
+    if (table_.pendingBettor() != 0) {
         humanCalls();
     } else {
         // A check with no bet pending costs the human nothing.
@@ -154,7 +140,6 @@ void Game::check() {
         table_.amountToCall = 0;
         computerPass(kFreak);
     }
-    table_.raiseAmount = 0;
     if (table_.opener == kHuman)
         advanceStreet();
     if (table_.street == Street::Showdown)
@@ -166,9 +151,7 @@ void Game::check() {
 
 void Game::raise() {
     whitenStatuses();
-    if (table_.seatsOut >= 7)
-        return;
-    table_.potPaid = false;
+    // A chip or less is no raise.
     if (table_.seats[kHuman].cash <= 1)
         return;
     view_.setStayCaption("Check");
@@ -187,7 +170,7 @@ void Game::raise() {
 
     if (table_.street == Street::Preflop) {
         // Only the seats up to a big blind that stands as a bet answer; the rest answer later.
-        const SeatCode bigBlind = pendingBettor(table_);
+        const SeatCode bigBlind = table_.pendingBettor();
         if (bigBlind != 0)
             answerBet(kFreak, bigBlind);
     }
@@ -203,20 +186,19 @@ void Game::raise() {
         showdown();
         return;
     }
-    if (table_.seatsOut == 7)
+    if (table_.phase == HandPhase::WonByFolds)
         return;
     table_.amountToCall = 0;
     computerPass(kFreak);
 }
 
 void Game::fold() {
-    const SeatCode bettor = pendingBettor(table_);
+    const SeatCode bettor = table_.pendingBettor();
     if (bettor != 0) {
         table_.seats[bettor].raised = false;
         answerBet(kFreak, bettor + 1);
     }
     observer_->acted(kHuman, Action::Fold, 0);
-    table_.potPaid = false;
     view_.wipeSeatCards(kHuman);
     whitenStatuses();
     view_.showStatus(kHuman, "you fold");

@@ -8,6 +8,7 @@ namespace omaha {
 void Game::dealHand() {
     shuffleDeck(table_.deck, table_.random);
     dealFromDeck(table_);
+    table_.phase = HandPhase::Betting;
 }
 
 void Game::postBlinds() {

@@ -1,9 +1,9 @@
 #include "engine/game.h"
 
 #include "core/chips.h"
+#include "core/dealing.h"
 #include "core/deck.h"
 #include "engine/saved_game.h"
-#include "engine/visible_cards.h"
 
 #include <utility>
 
@@ -23,17 +23,49 @@ void Game::startup() {
     // A game saved after it was lost or won deals no hand: the table shows the saved cash and the
     // game-over box, as the next Deal would, and only a new game goes on.
     if (isGameOver()) {
-        for (const SeatCode seat : kTableOrder)
-            view_.showCash(seat, table_.seats[seat].cash);
-        view_.showPot(table_.pot);
+        showCashAndPot();
         announceGameOver();
         return;
     }
     dealNextHand();
 }
 
+void Game::startFrom(const Position& position) {
+    loadSavedGame(table_, settings_);
+    reseedFromClock();
+    table_.phase = position.phase;
+    table_.street = position.street;
+    table_.pot = position.pot;
+    table_.seatsOut = position.seatsOut;
+    table_.opener = position.opener;
+    table_.blindMarker = position.blindMarker;
+    table_.amountToCall = position.amountToCall;
+    table_.smallBet = position.smallBet;
+    table_.bigBet = position.bigBet;
+    table_.board = position.board;
+    table_.seats = position.seats;
+    gatherDeck(table_);
+
+    showCashAndPot();
+    const bool handOn = table_.phase == HandPhase::Betting;
+    const SeatCode bettor = table_.pendingBettor();
+    const bool preflop = table_.street == Street::Preflop;
+    if (handOn) {
+        showHandInProgressButtons();
+        // A computer's bet may only be called or folded to; the big blind standing as the bet
+        // before the flop may be raised, as the deal leaves it.
+        if (bettor != 0 && !(preflop && bettor == table_.opener))
+            view_.enableButton(TableButton::Raise, false);
+        observer_->handDealt(table_.seats[kHuman].hole);
+    } else {
+        showHandOverButtons();
+    }
+    // Before the flop the human has the big blind to meet.
+    view_.setStayCaption(handOn && (bettor != 0 || preflop) ? "Call" : "Check");
+    paintCards();
+}
+
 void Game::deal() {
-    table_.potPaid = false;
     whitenStatuses();
     view_.wipeBoard();
     saveDealSettings(table_, settings_);
@@ -69,7 +101,6 @@ void Game::reseedFromClock() {
 }
 
 void Game::resetForNewHand() {
-    table_.potPaid = false;
     for (Seat& seat : table_.seats)
         seat.folded = seat.raised = false;
     table_.seatsOut = 0;
@@ -104,7 +135,6 @@ void Game::dealNextHand() {
 }
 
 void Game::paintCards() {
-    table_.lastHandHidden = hidesLastHand(table_);
     view_.showCards(table_);
 }
 
@@ -125,6 +155,12 @@ void Game::setPot(std::int32_t pot) {
 void Game::takeBet(SeatCode seat, std::int32_t amount) {
     setCash(seat, subtractChips(table_.seats[seat].cash, amount));
     setPot(addChips(table_.pot, amount));
+}
+
+void Game::showCashAndPot() {
+    for (const SeatCode seat : kTableOrder)
+        view_.showCash(seat, table_.seats[seat].cash);
+    view_.showPot(table_.pot);
 }
 
 void Game::whitenStatuses() {

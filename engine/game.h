@@ -3,6 +3,7 @@
 #include "ai/opponents.h"
 #include "core/table_state.h"
 #include "engine/hand_observer.h"
+#include "engine/position.h"
 #include "engine/table_view.h"
 #include "settings/settings_store.h"
 
@@ -36,6 +37,9 @@ public:
     // Loads the saved game and deals the first hand, Expert on the small blind and Robot on the
     // big; a saved game that is already over says so instead and deals nothing.
     void startup();
+    // In place of startup(): loads the saved game, then sets the table to `position` instead of
+    // dealing, and shows it: the cash, the pot, the cards and the buttons for the next press.
+    void startFrom(const Position& position);
 
     // The table's buttons.
     void deal();
@@ -61,9 +65,6 @@ public:
     const TableState& table() const { return table_; }
 
 private:
-    // Tests set up the positions they play from through this one door.
-    friend class GamePosition;
-
     // No hand can be dealt: the human has no cash left, or no computer player has any.
     bool isGameOver() const;
     // "You lose!" or "You win!", after which only a new game goes on.
@@ -78,7 +79,8 @@ private:
 
     // The betting.
     void callOrFold(SeatCode seat);
-    void checkOrRaise(SeatCode seat);
+    // A computer seat's turn; true when it raised, which stops the computers' pass.
+    bool checkOrRaise(SeatCode seat);
     void computerPass(SeatCode first);
     void humanCalls();
     void advanceStreet();
@@ -96,6 +98,7 @@ private:
     void setPot(std::int32_t pot);
     // Moves `amount` from a seat's cash into the pot.
     void takeBet(SeatCode seat, std::int32_t amount);
+    void showCashAndPot();
     void whitenStatuses();
     void clearComputerStatuses();
     void clearActiveComputerStatuses();
@@ -115,7 +118,6 @@ private:
     Clock clock_;
     HandObserver noObserver_;
     HandObserver* observer_ = &noObserver_;
-    int foldWins_ = 0; // hands won by folds so far, to tell whether one has just ended
 };
 
 } // namespace omaha

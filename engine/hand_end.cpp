@@ -2,6 +2,7 @@
 #include "core/seat_facts.h"
 #include "engine/game.h"
 #include "engine/saved_game.h"
+#include "engine/visible_cards.h"
 #include "eval/best_five.h"
 #include "eval/omaha_hand.h"
 
@@ -39,7 +40,8 @@ void Game::showdown() {
         if (inHand[seat])
             view_.showStatus(seat, handName(hands[seat].category));
     // The last computer seat left after the human's fold keeps its hand to itself.
-    if (table_.lastHandHidden)
+    const bool hidden = hidesLastHand(table_);
+    if (hidden)
         for (const SeatCode seat : kTableOrder)
             view_.showStatus(seat, "");
 
@@ -61,11 +63,11 @@ void Game::showdown() {
     view_.showResult(text);
 
     // The pot is paid once a hand; what a split leaves over is lost.
-    if (!table_.potPaid && table_.seatsOut != 7) {
-        table_.potPaid = true;
+    if (!table_.potPaid()) {
+        table_.phase = HandPhase::PaidAtShowdown;
         const std::int32_t share = table_.pot / winners;
         for (const SeatCode seat : kTableOrder)
-            if (inHand[seat] && !table_.lastHandHidden)
+            if (inHand[seat] && !hidden)
                 observer_->handShown(seat, handName(hands[seat].category),
                                      bestFive(table_.seats[seat].hole, table_.board));
         for (const SeatCode seat : kTableOrder) {
@@ -85,7 +87,7 @@ void Game::showdown() {
 }
 
 void Game::foldWin() {
-    ++foldWins_;
+    table_.phase = HandPhase::WonByFolds;
     for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
         if (table_.seats[seat].cash <= 0)
             continue;

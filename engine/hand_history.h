@@ -29,8 +29,6 @@ public:
     void potShared(SeatCode seat, std::int32_t share, std::int32_t pot) override;
     void wonByFolds(std::int32_t pot) override;
 
-    // The lines of each kept hand, oldest hand first.
-    const std::deque<std::vector<std::string>>& hands() const { return hands_; }
     // The whole history, a blank line between hands.
     std::string text() const;
 

@@ -18,8 +18,7 @@ void RecordingView::colourStatus(SeatCode seat, StatusColour colour) {
 }
 
 void RecordingView::showCash(SeatCode seat, std::int32_t cash) {
-    cash_[seat] = std::to_string(cash);
-    log_.push_back("cash " + std::to_string(seat) + " " + cash_[seat]);
+    log_.push_back("cash " + std::to_string(seat) + " " + std::to_string(cash));
 }
 
 void RecordingView::showPot(std::int32_t pot) {
@@ -65,12 +64,12 @@ void RecordingView::wipeBoard() {
     log_.push_back("wipe board");
 }
 
-void RecordingView::showMessage(std::string_view text, std::string_view caption) {
-    messages_.push_back({std::string(text), std::string(caption)});
+void RecordingView::showMessage(std::string_view text, std::string_view /*caption*/) {
+    messages_.emplace_back(text);
     log_.push_back("message " + std::string(text));
 }
 
-std::vector<RecordingView::Message> RecordingView::takeMessages() {
+std::vector<std::string> RecordingView::takeMessages() {
     return std::exchange(messages_, {});
 }
 

@@ -8,15 +8,10 @@
 
 namespace omaha {
 
-// A table view with no window: it keeps what each label and button would show and the texts of
-// the message boxes, for the tests and the headless tool.
+// A table view with no window, for the headless tool and the tests: it keeps what each label and
+// button would show, the texts of the message boxes, and every call it received.
 class RecordingView final : public TableView {
 public:
-    struct Message {
-        std::string text;
-        std::string caption;
-    };
-
     void showStatus(SeatCode seat, std::string_view text) override;
     void colourStatus(SeatCode seat, StatusColour colour) override;
     void showCash(SeatCode seat, std::int32_t cash) override;
@@ -31,29 +26,25 @@ public:
 
     const std::string& status(SeatCode seat) const { return statuses_[seat]; }
     bool yellow(SeatCode seat) const { return yellow_[seat]; }
-    const std::string& cashText(SeatCode seat) const { return cash_[seat]; }
     const std::string& result() const { return result_; }
     bool enabled(TableButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
     const std::string& stayCaption() const { return stayCaption_; }
 
-    // Message boxes shown since the last call, oldest first.
-    std::vector<Message> takeMessages();
-    const std::vector<Message>& messages() const { return messages_; }
+    // The texts of the message boxes shown since the last call, oldest first.
+    std::vector<std::string> takeMessages();
 
-    // Every update in the order it came, e.g. "status 2 small blind", "cash 8 1198", "paint fbbbbbbb 3",
-    // "wipe 3", "wipe board".
+    // Every update in the order it came: "status 2 small blind", "cash 8 1198", "wipe 3",
+    // "wipe board", "paint fbbbbbbb 3" ...
     const std::vector<std::string>& log() const { return log_; }
-    void clearLog() { log_.clear(); }
 
 private:
     BySeat<std::string> statuses_{};
     BySeat<bool> yellow_{};
-    BySeat<std::string> cash_{};
     std::string result_;
     // A fresh window has every table button enabled and reads "Check".
     std::array<bool, 4> buttons_{true, true, true, true};
     std::string stayCaption_ = "Check";
-    std::vector<Message> messages_;
+    std::vector<std::string> messages_;
     std::vector<std::string> log_;
 };
 

@@ -8,7 +8,7 @@ VisibleCards visibleCards(const TableState& table) {
     const bool showdownFaces = table.street == Street::Showdown && !hidden;
     for (const SeatCode seat : kTableOrder) {
         const Seat& s = table.seats[seat];
-        if (!table.cardsDealt || s.folded || s.cash <= 0)
+        if (table.phase == HandPhase::NoneDealt || s.folded || s.cash <= 0)
             visible.seats[seat] = SeatCards::None;
         else
             visible.seats[seat] =

@@ -8,7 +8,8 @@
 
 namespace omaha {
 
-// The longest line `eval` takes: far more than nine cards need, little enough to hold at once.
+// The longest line `eval` and `position` take: far more than nine cards or a position need,
+// little enough to hold at once.
 inline constexpr std::size_t kLongestLine = 4096;
 
 // Reads input line by line without ever holding more than kLongestLine bytes of it, whatever

@@ -1,15 +1,12 @@
+#include "core/card_text.h"
 #include "eval/hand_rank.h"
 #include "eval/omaha_hand.h"
-#include "tools/bounded_lines.h"
-#include "tools/card_text.h"
-#include "tools/command_failure.h"
 #include "tools/commands.h"
+#include "tools/line_command.h"
 #include "tools/quoted_word.h"
 
 #include <array>
-#include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -84,10 +81,8 @@ std::optional<Card> repeatedCard(const ReadLine& read) {
 
 // What `eval` prints for one line: the rank of its cards, or "error: " and why they have none;
 // nothing for a blank line.
-std::optional<std::string> answer(const BoundedLineReader::Line& line) {
-    if (line.tooLong)
-        return "error: the line is longer than " + std::to_string(kLongestLine) + " characters";
-    const ReadLine read = readCards(line.text);
+std::optional<std::string> answer(std::string_view line) {
+    const ReadLine read = readCards(line);
     if (!read.error.empty())
         return "error: " + read.error;
     if (read.count == 0)
@@ -104,35 +99,11 @@ std::optional<std::string> answer(const BoundedLineReader::Line& line) {
     return text;
 }
 
-// Answers line after line; 1 when a line could not be ranked, else 0.
-int rankLines(std::istream& in, std::ostream& out) {
-    int status = 0;
-    BoundedLineReader lines(in);
-    while (const std::optional<BoundedLineReader::Line> line = lines.next()) {
-        const std::optional<std::string> text = answer(*line);
-        if (!text)
-            continue;
-        if (text->starts_with("error: "))
-            status = 1;
-        out << *text << '\n';
-        // No point reading on when the answers are lost.
-        requireWritten(out);
-    }
-    return status;
-}
-
 } // namespace
 
 int runEvalCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                    std::ostream& err) {
-    if (!args.empty()) {
-        err << "omaha-sim eval: "
-            << (args[0].starts_with('-') ? "unknown option " : "unexpected word ")
-            << quotedWord(args[0]) << '\n'
-            << kEvalUsage;
-        return 2;
-    }
-    return runReportingFailures(out, err, [&] { return rankLines(in, out); });
+    return runLineCommand("eval", kEvalUsage, args, in, out, err, answer);
 }
 
 } // namespace omaha

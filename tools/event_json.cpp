@@ -1,6 +1,6 @@
 #include "tools/event_json.h"
 
-#include "tools/card_text.h"
+#include "core/card_text.h"
 
 #include <cstdio>
 
@@ -55,7 +55,7 @@ const char* boolText(bool value) {
 } // namespace
 
 std::string eventJson(std::string_view event, const TableState& table, const RecordingView& view,
-                      const std::vector<RecordingView::Message>& messages) {
+                      const std::vector<std::string>& messages) {
     std::string out = "{\"event\":";
     appendString(out, event);
     appendNumber(out, "street", streetNumber(table.street));
@@ -85,7 +85,7 @@ std::string eventJson(std::string_view event, const TableState& table, const Rec
     for (std::size_t i = 0; i < messages.size(); ++i) {
         if (i > 0)
             out += ',';
-        appendString(out, messages[i].text);
+        appendString(out, messages[i]);
     }
     out += "],\"board\":[";
     for (std::size_t k = 0; k < table.board.size(); ++k) {

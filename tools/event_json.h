@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/recording_view.h"
 #include "core/table_state.h"
+#include "engine/recording_view.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +12,6 @@ namespace omaha {
 // One line of `omaha-sim play` output: what was pressed and everything the table then shows.
 // Seat arrays run in table order, the human first.
 std::string eventJson(std::string_view event, const TableState& table, const RecordingView& view,
-                      const std::vector<RecordingView::Message>& messages);
+                      const std::vector<std::string>& messages);
 
 } // namespace omaha

@@ -11,9 +11,10 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: omaha-sim eval < cards\n"
+    "       omaha-sim position < positions\n"
     "       omaha-sim play [--seed N] [--hands N] [--script LETTERS]\n"
     "                      [--level N] [--small N] [--big N]\n"
-    "                      [--cash N] [--until N]\n";
+    "                      [--cash N] [--until N] [--position TEXT]\n";
 
 } // namespace
 
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     const auto options = std::span(args).subspan(1);
     if (args[0] == "eval")
         return omaha::runEvalCommand(options, std::cin, std::cout, std::cerr);
+    if (args[0] == "position")
+        return omaha::runPositionCommand(options, std::cin, std::cout, std::cerr);
     if (args[0] == "play")
         return omaha::runPlayCommand(options, std::cout, std::cerr);
     std::cerr << "omaha-sim: unknown command " << omaha::quotedWord(args[0]) << '\n' << kUsage;

@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kPlayUsage =
     "usage: omaha-sim play [--seed N] [--hands N] [--script LETTERS] [--level N]\n"
     "                      [--small N] [--big N] [--cash N] [--until N]\n"
+    "                      [--position TEXT]\n"
     "  LETTERS: c Check/Call, r Raise, f Fold, used in turn and cycled\n";
 
 } // namespace

@@ -25,38 +25,56 @@ bool isDecimalInteger(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// What is wrong with a value that the option could not take, or "" when it took it.
+std::string unless(bool taken, std::string_view needs, std::string_view value) {
+    return taken ? std::string() : "needs " + std::string(needs) + ", not " + quotedWord(value);
+}
+
 // Takes the text for the settings file when the file may hold it as an integer: whatever the
 // game reads as one, and any decimal number however long, which the game then reads as its
 // default.
 template <std::string PlayOptions::*Text>
-bool readSettingsInteger(std::string_view value, PlayOptions& options) {
+std::string readSettingsInteger(std::string_view value, PlayOptions& options) {
     options.*Text = value;
-    return isDecimalInteger(value) || parseIntegerValue(value).has_value();
+    return unless(isDecimalInteger(value) || parseIntegerValue(value).has_value(), "an integer",
+                  value);
 }
 
 struct Option {
     std::string_view name;
-    std::string_view needs; // what its value must be, for the usage error
-    bool (*read)(std::string_view value, PlayOptions& options);
+    // Takes the value into `options`, or says what is wrong with it.
+    std::string (*read)(std::string_view value, PlayOptions& options);
 };
 
-constexpr std::array<Option, 8> kOptions = {{
-    {"--seed", "a number from 0 to 4294967295",
-     [](std::string_view value, PlayOptions& options) { return readNumber(value, options.seed); }},
-    {"--hands", "a number from 0 to 9223372036854775807",
+constexpr std::array<Option, 9> kOptions = {{
+    {"--seed",
      [](std::string_view value, PlayOptions& options) {
-         return readNumber(value, options.hands) && options.hands >= 0;
+         return unless(readNumber(value, options.seed), "a number from 0 to 4294967295", value);
      }},
-    {"--script", "letters c, r and f",
+    {"--hands",
+     [](std::string_view value, PlayOptions& options) {
+         return unless(readNumber(value, options.hands) && options.hands >= 0,
+                       "a number from 0 to 9223372036854775807", value);
+     }},
+    {"--script",
      [](std::string_view value, PlayOptions& options) {
          options.script = value;
-         return !value.empty() && value.find_first_not_of("crf") == std::string_view::npos;
+         return unless(!value.empty() && value.find_first_not_of("crf") == std::string_view::npos,
+                       "letters c, r and f", value);
      }},
-    {"--level", "an integer", readSettingsInteger<&PlayOptions::level>},
-    {"--small", "an integer", readSettingsInteger<&PlayOptions::small>},
-    {"--big", "an integer", readSettingsInteger<&PlayOptions::big>},
-    {"--cash", "an integer", readSettingsInteger<&PlayOptions::cash>},
-    {"--until", "an integer", readSettingsInteger<&PlayOptions::until>},
+    {"--level", readSettingsInteger<&PlayOptions::level>},
+    {"--small", readSettingsInteger<&PlayOptions::small>},
+    {"--big", readSettingsInteger<&PlayOptions::big>},
+    {"--cash", readSettingsInteger<&PlayOptions::cash>},
+    {"--until", readSettingsInteger<&PlayOptions::until>},
+    {"--position",
+     [](std::string_view value, PlayOptions& options) {
+         PositionReading reading = readPosition(value);
+         if (!reading.problem.empty())
+             return "cannot be played: " + reading.problem;
+         options.position = reading.position;
+         return std::string();
+     }},
 }};
 
 } // namespace
@@ -69,9 +87,9 @@ ParsedPlayOptions parsePlayOptions(std::span<const std::string_view> args) {
             parsed.problem = "unknown option " + quotedWord(args[i]);
         else if (i + 1 == args.size())
             parsed.problem = std::string(option->name) + " needs a value";
-        else if (!option->read(args[i + 1], parsed.options))
-            parsed.problem = std::string(option->name) + " needs " + std::string(option->needs) +
-                             ", not " + quotedWord(args[i + 1]);
+        else if (const std::string problem = option->read(args[i + 1], parsed.options);
+                 !problem.empty())
+            parsed.problem = std::string(option->name) + " " + problem;
         if (!parsed.problem.empty())
             return parsed;
     }

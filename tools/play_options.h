@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/position.h"
+
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +22,7 @@ struct PlayOptions {
     std::string big = "4";
     std::string cash = "1200";
     std::string until = "600";
+    std::optional<Position> position; // played on from, in place of the start-up deal
 };
 
 struct ParsedPlayOptions {

@@ -53,7 +53,10 @@ void ScriptedGame::report(std::string_view event, std::ostream& out) {
 }
 
 void ScriptedGame::play(std::ostream& out) {
-    game_.startup();
+    if (options_.position)
+        game_.startFrom(*options_.position);
+    else
+        game_.startup();
     report("startup", out);
 
     std::int64_t deals = 0;

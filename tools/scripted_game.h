@@ -25,8 +25,9 @@ public:
     // Tells `observer` everything that happens in the hands from start-up on.
     void observeHands(HandObserver& observer) { game_.observeHands(observer); }
 
-    // Starts the game and plays until the script's hands are dealt or the game is over, writing
-    // one event line to `out` after start-up and after every press. Throws when it cannot go on.
+    // Starts the game, or sets it to the position the options give, and plays until the script's
+    // hands are dealt or the game is over, writing one event line to `out` after start-up and after
+    // every press. Throws when it cannot go on.
     void play(std::ostream& out);
 
     // Everything the table was told, in order.

@@ -28,7 +28,7 @@ public:
     // The state that a repaint draws the cards of; a repaint before this shows the bare table.
     void setTable(const TableState* table) { table_ = table; }
 
-    // The cards the table makes visible, drawn over what is there, with `lastHandHidden` as set.
+    // The cards the table makes visible, drawn over what is there.
     void paintCards(const TableState& table);
     // Wipes `area` back to the bare table.
     void eraseArea(Rect area);

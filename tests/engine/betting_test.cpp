@@ -1,17 +1,22 @@
-#include "game_position.h"
+#include "table_test.h"
 
 namespace omaha::testing {
 namespace {
 
-using Seats = std::vector<SeatCode>;
 const Seats kAllComputers = {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert, kRobot};
 
 class BettingTest : public TableTest {};
 
+// clang-format off
+// The flop shown, nobody out and no bet pending; the human opens every street.
+constexpr std::string_view kFlop = "street:flop pot:100 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in";
+// clang-format on
+
 TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
-    seatEveryone();
-    t.blindMarker = kGeek; // moves on to Master at the Deal
-    game.deal();
+    // clang-format off
+    startFrom("street:showdown pot:24 out:0 opener:robot marker:geek call:0 bets:2/4 turn:deal board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
+    game.deal(); // the marker moves on to Master
     EXPECT_EQ(view.status(kGeek), "small blind");
     EXPECT_TRUE(t.seats[kMaster].raised);
     EXPECT_EQ(script.asked, (Seats{kChamp, kPinhead, kExpert, kRobot}));
@@ -27,14 +32,14 @@ TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
     EXPECT_EQ(t.street, Street::Flop);
     EXPECT_EQ(t.pot, 3 + 4 * 2 + 4 * 2);
 
-    script.turns.clear();
+    script.forget();
     game.check();
     EXPECT_EQ(script.turns, kAllComputers);
     EXPECT_EQ(t.street, Street::Turn);
 }
 
 TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
-    handOn(Street::Flop, 100, kHuman);
+    startFrom(kFlop);
     script.raiseOn[kGeek] = Street::Flop;
     game.check();
     EXPECT_EQ(t.street, Street::Turn);
@@ -59,9 +64,10 @@ TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
     EXPECT_EQ(t.street, Street::River);
 }
 
-TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeftOrEveryoneOut) {
-    handOn(Street::Flop, 40);
-    t.seats[kHuman].cash = 1;
+TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeft) {
+    // clang-format off
+    startFrom("street:flop pot:40 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     view.colourStatus(kGeek, StatusColour::Yellow);
     game.raise();
     EXPECT_EQ(t.seats[kHuman].cash, 1);
@@ -71,18 +77,19 @@ TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeftOrEveryoneOut) {
 }
 
 TEST_F(BettingTest, ComputerCannotCallMoreThanItHasButCanRaiseIntoDebt) {
-    handOn(Street::Turn, 100, kHuman);
-    t.seats[kChamp].cash = 3;
-    t.seats[kMaster].cash = 4; // exactly the bet: calls, and is out from then on
-    game.raise();              // a big bet of 4
+    // clang-format off
+    startFrom("street:turn pot:100 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:4:3h4s5d6h:in champ:3:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
+    game.raise(); // a big bet of 4: Master has exactly that, and is out from then on
     EXPECT_TRUE(t.seats[kChamp].folded);
     EXPECT_EQ(view.status(kChamp), "Folds");
     EXPECT_EQ(t.seats[kChamp].cash, 3);
     EXPECT_EQ(view.status(kMaster), "Calls");
     EXPECT_EQ(t.seats[kMaster].cash, 0);
 
-    handOn(Street::Turn, 100, kHuman);
-    t.seats[kPinhead].cash = 1;
+    // clang-format off
+    startFrom("street:turn pot:100 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     script.raiseOn[kPinhead] = Street::Turn;
     game.check();
     EXPECT_EQ(t.seats[kPinhead].cash, -3);
@@ -90,23 +97,28 @@ TEST_F(BettingTest, ComputerCannotCallMoreThanItHasButCanRaiseIntoDebt) {
 }
 
 TEST_F(BettingTest, OpenerIsHandedOnWhenItFolds) {
-    // Each opener folds to the human's bet.
-    handOn(Street::Flop, 100, kMaster);
-    t.seats[kChamp].cash = 0;
+    // Each opener folds to the human's bet. Champ went broke at the deal and is passed over.
+    // clang-format off
+    startFrom("street:flop pot:100 out:1 opener:master marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:0:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     script.folds[kMaster] = true;
     game.raise();
-    EXPECT_EQ(t.opener, kPinhead); // Champ has no cash and is passed over
+    EXPECT_EQ(t.opener, kPinhead);
 
-    handOn(Street::Flop, 100, kRobot);
+    // clang-format off
+    startFrom("street:flop pot:100 out:0 opener:robot marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     script.folds[kRobot] = true;
     game.raise();
     EXPECT_EQ(t.opener, kHuman);
 
-    handOn(Street::Flop, 100, kExpert);
-    t.seats[kRobot].folded = true;
+    // Robot has folded: no seat after Expert is still in.
+    // clang-format off
+    startFrom("street:flop pot:100 out:1 opener:expert marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:folded");
+    // clang-format on
     script.folds[kExpert] = true;
     game.raise();
-    EXPECT_EQ(t.opener, kHuman); // Robot has folded: no seat after Expert is still in
+    EXPECT_EQ(t.opener, kHuman);
 }
 
 } // namespace

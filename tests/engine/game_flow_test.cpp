@@ -1,27 +1,20 @@
 #include "core/seat_facts.h"
 #include "engine/visible_cards.h"
-#include "game_position.h"
+#include "table_test.h"
 
 namespace omaha::testing {
 namespace {
 
-using Messages = std::vector<std::string>;
-
 class GameFlowTest : public TableTest {
 protected:
-    // The human with `human`, every computer player with `computers`.
-    static std::vector<IntSetting> everyoneCash(std::int32_t human, std::int32_t computers) {
-        std::vector<IntSetting> cash;
-        for (const SeatCode seat : kCashKeyOrder)
-            cash.push_back({"Cash", seatFacts(seat).cashKey, seat == kHuman ? human : computers});
-        return cash;
-    }
-    void startupWith(const std::vector<IntSetting>& saved) {
+    // Starts up from a settings file holding the human's cash and every computer player's.
+    void startupWith(std::int32_t human, std::int32_t computers) {
         settings.values.clear();
-        settings.writeInts(saved);
+        for (const SeatCode seat : kCashKeyOrder)
+            settings.values[{"Cash", std::string(seatFacts(seat).cashKey)}] =
+                seat == kHuman ? human : computers;
         game.startup();
     }
-    using TableTest::startupWith;
     std::int32_t saved(const char* key) const { return settings.readInt("Cash", key, -1); }
 };
 
@@ -41,19 +34,19 @@ TEST_F(GameFlowTest, DealSavesTheCashBeforeTheBlindsAndMovesThemOn) {
 }
 
 TEST_F(GameFlowTest, DealEndsTheGameWhenTheHumanOrEveryComputerIsBroke) {
-    game.startup();
-    game.fold();
-    t.seats[kHuman].cash = 0;
+    // clang-format off
+    startFrom("street:showdown pot:24 out:0 opener:robot marker:expert call:0 bets:2/4 turn:deal board:2c7d9hJsKc you:0:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     game.deal();
-    EXPECT_EQ(messageTexts(), (Messages{"You lose!"}));
+    EXPECT_EQ(messageTexts(), (Texts{"You lose!"}));
     EXPECT_EQ(saved("player"), 0); // the cash is saved before the test
     EXPECT_EQ(buttons(), "----");
 
-    t.seats[kHuman].cash = 10;
-    for (SeatCode seat = kFreak; seat >= kRobot; --seat)
-        t.seats[seat].cash = seat == kGeek ? -4 : 0;
+    // clang-format off
+    startFrom("street:showdown pot:24 out:0 opener:robot marker:expert call:0 bets:2/4 turn:deal board:2c7d9hJsKc you:10:AhAd3c4d:in freak:0:AsAc3d4h:in geek:-4:QhQd5c6d:in master:0:3h4s5d6h:in champ:0:8c8d5h6s:in pinhead:0:2d3s4c5s:in expert:0:7c7h8h9c:in robot:0:TcTdThJc:in");
+    // clang-format on
     game.deal();
-    EXPECT_EQ(messageTexts(), (Messages{"You win!"}));
+    EXPECT_EQ(messageTexts(), (Texts{"You win!"}));
     EXPECT_EQ(buttons(), "----");
 }
 
@@ -61,16 +54,14 @@ TEST_F(GameFlowTest, AGameSavedAfterItEndedSaysSoAtStartUpAndDealsNothing) {
     for (const auto& [human, computers, message] :
          {std::tuple{0, 1200, "You lose!"}, std::tuple{INT32_MIN, 5, "You lose!"},
           std::tuple{500, 0, "You win!"}, std::tuple{1, -3, "You win!"}}) {
-        view.clearLog();
-        startupWith(everyoneCash(human, computers));
-        EXPECT_EQ(messageTexts(), (Messages{message})) << human << " " << computers;
+        startupWith(human, computers);
+        EXPECT_EQ(messageTexts(), (Texts{message})) << human << " " << computers;
         EXPECT_EQ(buttons(), "----");
-        EXPECT_EQ(view.cashText(kHuman), std::to_string(human));
-        EXPECT_EQ(view.cashText(kRobot), std::to_string(computers));
-        EXPECT_TRUE(std::ranges::none_of(
-            view.log(), [](const std::string& entry) { return entry.starts_with("paint"); }));
+        EXPECT_EQ(lastLogged("cash 8 "), "cash 8 " + std::to_string(human));
+        EXPECT_EQ(lastLogged("cash 1 "), "cash 1 " + std::to_string(computers));
         EXPECT_EQ(t.seats[kHuman].cash, human); // no blind was taken
-        // A repaint shows no cards: none were dealt.
+        // No cards show, and a repaint shows none either: none were dealt.
+        EXPECT_EQ(lastLogged("paint"), "");
         for (const SeatCode seat : kTableOrder)
             EXPECT_EQ(visibleCards(t).seats[seat], SeatCards::None) << seat;
     }
@@ -80,7 +71,8 @@ TEST_F(GameFlowTest, AGameSavedAfterItEndedSaysSoAtStartUpAndDealsNothing) {
 }
 
 TEST_F(GameFlowTest, TheBackgroundColourIsCarriedThroughEveryDeal) {
-    startupWith({{"Background", "Color", 7}});
+    settings.values[{"Background", "Color"}] = 7;
+    game.startup();
     game.fold();
     game.deal();
     EXPECT_EQ(settings.readInt("Background", "Color", -1), 7);

@@ -1,10 +1,8 @@
 #include "core/seat_facts.h"
-#include "game_position.h"
+#include "table_test.h"
 
 namespace omaha::testing {
 namespace {
-
-using Messages = std::vector<std::string>;
 
 class NewGameTest : public TableTest {
 protected:
@@ -40,8 +38,7 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
                                          {"-5", false}}) {
         game.startNewGame(text);
         const std::int32_t expected = accepted ? std::stoi(text) : t.startingCash;
-        const Messages expectedMessages =
-            accepted ? Messages{} : Messages{"the value is off limits"};
+        const Texts expectedMessages = accepted ? Texts{} : Texts{"the value is off limits"};
         EXPECT_EQ(messageTexts(), expectedMessages) << text;
         EXPECT_EQ(t.startingCash, expected) << text;
         EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
@@ -59,13 +56,15 @@ TEST_F(NewGameTest, RefusesWhatIsNoNumber) {
     EXPECT_EQ(t.startingCash, 1200);
 }
 
-TEST_F(NewGameTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {
-    t.seats[kPinhead].cash = 0;
-    const std::int32_t pot = t.pot;
+TEST_F(TableTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {
+    // clang-format off
+    startFrom("street:flop pot:40 out:1 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:0:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
+    // clang-format on
     game.enterInitialCash("500");
     for (const SeatCode seat : kTableOrder)
-        EXPECT_EQ(view.cashText(seat), "500");
-    EXPECT_EQ(t.pot, pot);
+        EXPECT_EQ(lastLogged("cash " + std::to_string(seat) + " "),
+                  "cash " + std::to_string(seat) + " 500");
+    EXPECT_EQ(t.pot, 40);
     EXPECT_EQ(settings.readInt("Cash", "initial", -1), 500);
     EXPECT_EQ(settings.readInt("Cash", "pinhead", -1), 500);
 }

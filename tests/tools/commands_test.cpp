@@ -115,7 +115,10 @@ TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
         {{"--\x7f\\"}, R"(unknown option '--\x7f\\')"},
         {{"--level", "2.5"}, "--level needs an integer, not '2.5'"},
         {{"--until", "+-1"}, "--until needs an integer, not '+-1'"},
-        {{"--until", "0x100000000"}, "--until needs an integer, not '0x100000000'"}};
+        {{"--until", "0x100000000"}, "--until needs an integer, not '0x100000000'"},
+        {{"--position", "street:flip"},
+         "--position cannot be played: street needs preflop, flop, turn, river or showdown, not "
+         "'flip'"}};
     for (const auto& [args, problem] : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(runPlayCommand(args, out, err), 2) << problem;
@@ -128,6 +131,35 @@ TEST(PlayOptions, UnreadableOptionsAreNamedAndSettingsTakenAsGiven) {
     EXPECT_EQ(
         std::tuple(parsed.problem, parsed.options.cash, parsed.options.until, parsed.options.hands),
         std::tuple("", "0x1F", "-99999999999", INT64_MAX));
+}
+
+// clang-format off
+// On the flop Master's bet is pending, Freak has folded.
+constexpr std::string_view kFlopBet = "street:flop pot:25 out:1 opener:robot marker:expert call:2 bets:2/4 turn:you board:2c7d9hJsKc you:1198:AhAd3c4d:in freak:1200:AsAc3d4h:folded geek:1196:QhQd5c6d:in master:1196:3h4s5d6h:bet champ:1196:8c8d5h6s:in pinhead:1196:2d3s4c5s:in expert:1196:7c7h8h9c:in robot:1196:TcTdThJc:in";
+// clang-format on
+
+TEST(PositionCommand, WritesEachPositionBackOrWhyNoGameReachesIt) {
+    std::istringstream in(" " + std::string(kFlopBet).replace(0, 11, "STREET:Flop") + "\n\n" +
+                          std::string(kFlopBet) + " pot:3\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runPositionCommand({}, in, out, err), 1);
+    EXPECT_EQ(out.str(), std::string(kFlopBet) + "\nerror: pot is given twice\n");
+}
+
+TEST(PlayCommand, PlaysOnFromAPosition) {
+    const std::vector<std::string_view> args = {"--hands", "0", "--position", kFlopBet};
+    std::ostringstream out, err;
+    EXPECT_EQ(runPlayCommand(args, out, err), 0);
+    const std::string startup = out.str().substr(0, out.str().find('\n'));
+    EXPECT_TRUE(startup.starts_with(
+        R"({"event":"startup","street":2,"pot":25,"outcount":1,"opener":1,"blindmarker":2,)"
+        R"("tocall":2,"cash":[1198,1200,1196,1196,1196,1196,1196,1196],)"
+        R"("folded":[false,true,false,false,false,false,false,false],)"
+        R"("raised":[false,false,false,true,false,false,false,false],)"))
+        << startup;
+    EXPECT_NE(startup.find(R"("stay":"Call","buttons":[false,true,false,true])"),
+              std::string::npos);
+    EXPECT_NE(out.str().find(R"({"event":"call")"), std::string::npos);
 }
 
 // The built omaha-sim run as a player would run it, for what only a whole process shows: its
@@ -189,6 +221,8 @@ TEST_F(SimBinary, FailuresExitWithTheirStatus) {
          "omaha-sim eval: unknown option '--x'\nusage: omaha-sim eval < cards\n"},
         {"sim eval cards 2>&1", 2,
          "omaha-sim eval: unexpected word 'cards'\nusage: omaha-sim eval < cards\n"},
+        {"sim position -x 2>&1", 2,
+         "omaha-sim position: unknown option '-x'\nusage: omaha-sim position < positions\n"},
         {"sim play --hands 2>&1", 2, "omaha-sim play: --hands needs a value\nusage: "},
         // No folder to put the settings file in.
         {"TMPDIR=/nonexistent sim play --hands 1 2>&1 >/dev/null", 3,

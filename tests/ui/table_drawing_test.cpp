@@ -66,7 +66,7 @@ struct Scene {
         }
         for (Card& card : table.board)
             card = Card::fromIndex(next++);
-        table.cardsDealt = true;
+        table.phase = HandPhase::Betting;
         surface.setTable(&table);
         surface.resize(kTableWidth, kTableHeight);
         showAndWait(surface);
@@ -80,7 +80,6 @@ struct Scene {
 
     // The game draws the cards, as it does after every change, and the window shows them.
     void gamePaints() {
-        table.lastHandHidden = hidesLastHand(table);
         surface.paintCards(table);
         QCoreApplication::processEvents();
     }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/dealing.h"
-#include "core/deck.h"
 #include "engine/game.h"
+#include "engine/position.h"
 #include "engine/recording_view.h"
-#include "tests/eval/card_literals.h"
-#include "tests/game_position.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,9 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace omaha {
-
-namespace testing {
+namespace omaha::testing {
 
 // Settings kept in memory: what the game reads and writes, without a file.
 class MemorySettings final : public SettingsStore {
@@ -63,63 +58,21 @@ public:
     std::vector<SeatCode> turns;        // seats that took a check-or-raise turn, in order
 };
 
-using omaha::test::board;
-using omaha::test::hole;
+using Seats = std::vector<SeatCode>;
+using Texts = std::vector<std::string>;
 
+// A game against the script, with its settings in memory, started from a position.
 class TableTest : public ::testing::Test {
 protected:
-    // A table between hands: every seat with `cash`, the default bets and target.
-    void seatEveryone(std::int32_t cash = 1200) {
-        for (Seat& seat : t.seats)
-            seat = Seat{cash, {}, false, false};
-        t.smallBet = 2;
-        t.bigBet = 4;
-        t.startingCash = 1200;
-        t.targetMargin = 600;
-        t.aiLevel = AiLevel::Amateur;
-        t.cardBack = kFirstCardBack;
-        t.blindMarker = kRobot;
-        t.deck = freshDeck();
-    }
-
-    // A hand in progress on `street` with the given pot, nobody out and no bet pending.
-    void handOn(Street street, std::int32_t pot = 100, SeatCode opener = kHuman) {
-        seatEveryone();
-        shuffleDeck(t.deck, t.random);
-        dealFromDeck(t);
-        t.street = street;
-        t.pot = pot;
-        t.opener = opener;
-        t.seatsOut = 0;
-        t.amountToCall = 0;
-        view.enableButton(TableButton::Deal, false); // as the deal leaves it
-    }
-
-    // Only `inHand` stay in: the others have folded. Everyone else's cards are dealt but unused.
-    void onlyInHand(std::initializer_list<SeatCode> inHand) {
-        t.seatsOut = 0;
-        for (SeatCode seat = kFreak; seat >= kRobot; --seat) {
-            t.seats[seat].folded = std::find(inHand.begin(), inHand.end(), seat) == inHand.end();
-            t.seatsOut += t.seats[seat].folded ? 1 : 0;
-        }
-        t.seats[kHuman].folded = std::find(inHand.begin(), inHand.end(), kHuman) == inHand.end();
-    }
-
-    // Starts the game from saved settings holding `values` (and nothing else).
-    void startupWith(std::initializer_list<IntSetting> saved) {
-        settings.values.clear();
-        settings.writeInts(saved);
-        view.clearLog();
-        game.startup();
+    void startFrom(std::string_view position) {
+        const PositionReading reading = readPosition(position);
+        ASSERT_EQ(reading.problem, "") << position;
+        game.startFrom(reading.position);
+        script.forget();
     }
 
     // The texts of the message boxes shown since the last call.
-    std::vector<std::string> messageTexts() {
-        std::vector<std::string> texts;
-        for (const auto& message : view.takeMessages())
-            texts.push_back(message.text);
-        return texts;
-    }
+    Texts messageTexts() { return view.takeMessages(); }
 
     // Which of Deal, Check/Call, Raise and Fold are enabled, as "D-R-": a letter for each one on.
     std::string buttons() const {
@@ -132,16 +85,23 @@ protected:
         return shown;
     }
 
-    bool logged(const std::string& entry) const {
-        return std::find(view.log().begin(), view.log().end(), entry) != view.log().end();
+    // Whether the view was told `entry` since it had received `since` calls.
+    bool logged(const std::string& entry, std::size_t since = 0) const {
+        return std::find(view.log().begin() + static_cast<std::ptrdiff_t>(since), view.log().end(),
+                         entry) != view.log().end();
+    }
+    // The latest call of the view that starts with `start`, such as "cash 8 ".
+    std::string lastLogged(std::string_view start) const {
+        const auto found = std::find_if(view.log().rbegin(), view.log().rend(),
+                                        [&](const std::string& e) { return e.starts_with(start); });
+        return found == view.log().rend() ? "" : *found;
     }
 
     MemorySettings settings;
     RecordingView view;
     Script script;
     Game game{view, settings, script, [] { return 12345u; }};
-    TableState& t = GamePosition::table(game);
+    const TableState& t = game.table();
 };
 
-} // namespace testing
-} // namespace omaha
+} // namespace omaha::testing

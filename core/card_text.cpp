@@ -1,4 +1,4 @@
-#include "tools/card_text.h"
+#include "core/card_text.h"
 
 #include <cctype>
 
