@@ -95,13 +95,15 @@ struct Scene {
         table.seatsOut = 7 - left;
     }
 
-    // Whether every table pixel of `area` has the colour that `expected(x, y)` gives.
+    // Whether every table pixel of `area` on the screen has the colour that `expected(x, y)`
+    // gives.
     template <typename Expected>
     bool everyPixel(const QRegion& area, Expected expected) const {
+        const QImage shown = shownOnScreen(surface, tableRect());
         for (const QRect& part : area)
             for (int y = part.top(); y <= part.bottom(); ++y)
                 for (int x = part.left(); x <= part.right(); ++x)
-                    if (tablePixel(surface.canvas().image(), x, y) != expected(x, y))
+                    if (tablePixel(shown, x, y) != expected(x, y))
                         return false;
         return true;
     }
@@ -177,12 +179,6 @@ std::pair<int, int> redAndDarkPixels(const QImage& card) {
         }
     return {red, dark};
 }
-
-// Computer seats that call every bet and never raise.
-struct CallingOpponents : Opponents {
-    bool callsBet(TableState&, SeatCode) override { return true; }
-    std::int32_t raiseInTurn(TableState&, SeatCode) override { return 0; }
-};
 
 class TableDrawingTest : public QObject {
     Q_OBJECT
@@ -277,14 +273,16 @@ private slots:
             Window play;
             // Your fourth card, 4♦, lies whole on top of your fan.
             const FanGeometry fan = fanOf(kHuman);
-            return play.form.table().canvas().image().copy(
-                cardRect({fan.origin.x + 3 * fan.step.x, fan.origin.y + 3 * fan.step.y}));
+            return shownOnScreen(play.table(), cardRect({fan.origin.x + 3 * fan.step.x,
+                                                         fan.origin.y + 3 * fan.step.y}))
+                .convertToFormat(QImage::Format_RGB32);
         }();
         const CardArtwork own(1.0, QString());
         const auto image = [&own](int rank, int suit) {
             return own.image(Card{suit, rank}.index());
         };
-        QCOMPARE(face.copy(2, 2, 67, 92), image(2, 1).copy(2, 2, 67, 92));
+        QCOMPARE(face.copy(2, 2, 67, 92),
+                 image(2, 1).copy(2, 2, 67, 92).convertToFormat(QImage::Format_RGB32));
 
         const QRect middle(22, 35, 27, 26), corner(0, 0, 21, 31);
         QSet<QByteArray> faces;
@@ -327,17 +325,10 @@ private slots:
         // Geek starts broke; Pinhead has just the chips to call the big blind.
         CallingOpponents callers;
         Window play("[Cash]\ngeek=0\npinhead=2\n", &callers);
-        TableSurface& surface = play.form.table();
-        // Both in the picture the game draws on and on the screen, as last painted.
+        TableSurface& surface = play.table();
         const auto fanIsBare = [&](SeatCode seat) {
             const QRect fan = toQRect(fanOf(seat).erase);
-            const QPoint inWindow = surface.mapTo(&play.form, fan.topLeft());
-            const QImage shown = play.form.screen()
-                                     ->grabWindow(play.form.winId(), inWindow.x(), inWindow.y(),
-                                                  fan.width(), fan.height())
-                                     .toImage();
-            return showsBareTable(surface.canvas().image().copy(fan), fan.topLeft()) &&
-                   showsBareTable(shown, fan.topLeft());
+            return showsBareTable(shownOnScreen(surface, fan), fan.topLeft());
         };
         QVERIFY(fanIsBare(kGeek));
         QVERIFY(!fanIsBare(kPinhead));
