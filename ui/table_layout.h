@@ -15,15 +15,11 @@ struct Rect {
     int top = 0;
     int right = 0;
     int bottom = 0;
-
-    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Point {
     int x = 0;
     int y = 0;
-
-    friend constexpr bool operator==(const Point&, const Point&) = default;
 };
 
 inline constexpr int kTableWidth = 800;
@@ -93,8 +89,6 @@ inline constexpr Rect kBoardArea = {230, 200, 600, 350};
 struct CardPlacement {
     int image = 0;
     Point at;
-
-    friend constexpr bool operator==(const CardPlacement&, const CardPlacement&) = default;
 };
 
 // The cards that the table shows, in drawing order: card i of every seat before card i + 1 of any
@@ -104,8 +98,6 @@ public:
     static constexpr std::size_t kCapacity = kSeatCount * kHoleCards + kBoardCards;
 
     void add(CardPlacement placement) { items_[size_++] = placement; }
-    std::size_t size() const { return size_; }
-    const CardPlacement& operator[](std::size_t i) const { return items_[i]; }
     const CardPlacement* begin() const { return items_.data(); }
     const CardPlacement* end() const { return items_.data() + size_; }
 

@@ -187,8 +187,9 @@ private slots:
         QVERIFY(focused(TableButton::Stay) && !play.enabled(TableButton::Deal));
     }
 
-    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, then starts again with the
-    // cash typed in the panel. Letters typed there are text, not presses.
+    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, saying what a new game does,
+    // then starts again with the cash typed in the panel. Letters typed there are text, not
+    // presses, and cash that is no number is an error that leaves the game as it was.
     void gameMenuFromTheKeyboard() {
         Window play;
         play.key(Qt::Key_F);
@@ -201,12 +202,26 @@ private slots:
         QTest::keyClicks(money, "d500");
         QCOMPARE(money->text(), QStringLiteral("d500"));
         QVERIFY(play.enabled(TableButton::Deal));
-        money->setText("500");
         play.key(Qt::CTRL | Qt::Key_O);
         QVERIFY(!play.options().isVisible());
 
-        // The box says what a new game does; Return answers No and the game goes on.
-        QString question, effect;
+        QString effect, error, detail = QStringLiteral("none");
+        whenModalAppears([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            effect = box->informativeText();
+            answerNextBox(error, QMessageBox::Ok, &detail);
+            box->button(QMessageBox::Yes)->click();
+        });
+        play.key(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(effect, QStringLiteral(
+                             "A new game gives every seat the initial cash typed in the options."));
+        QCOMPARE(error, QStringLiteral("'d500' is not a valid integer value"));
+        QCOMPARE(detail, QString());
+        QVERIFY(play.enabled(TableButton::Deal));
+
+        // Return answers No and the game goes on.
+        money->setText("500");
+        QString question;
         whenModalAppears([&question, &effect](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             question = box->text();

@@ -135,21 +135,23 @@ private slots:
     }
 
     // A window started from stored choices shows them, and showing them changes none of them.
-    // Sizes of a level start the arrows there; any other sizes start them at level 1.
+    // Sizes of a level start the arrows there; any other sizes start them at level 1. An AI
+    // level that no item stands for leaves the first item chosen.
     void storedChoicesAreShownAndKept() {
-        const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
-            {6, 12, 8, 16}, {6, 4, 4, 8}};
-        for (const auto& [savedSmall, savedBig, small, big] : cases) {
-            Options options(QStringLiteral("[Card]\nback=55\n[Levels]\ncomp=25\n[Bet]\nsmall=%1\n"
-                                           "big=%2\n")
+        const std::tuple<std::int32_t, int, std::int32_t, std::int32_t, std::int32_t, std::int32_t>
+            cases[] = {{25, 1, 6, 12, 8, 16}, {99, 0, 6, 4, 4, 8}};
+        for (const auto& [level, item, savedSmall, savedBig, small, big] : cases) {
+            Options options(QStringLiteral("[Card]\nback=55\n[Levels]\ncomp=%1\n[Bet]\nsmall=%2\n"
+                                           "big=%3\n")
+                                .arg(level)
                                 .arg(savedSmall)
                                 .arg(savedBig)
                                 .toStdString());
             QCOMPARE((QList<int>{options.stored("Card", "back"), options.stored("Levels", "comp"),
                                  options.stored("Bet", "small"), options.stored("Bet", "big")}),
-                     (QList<int>{55, 25, savedSmall, savedBig}));
+                     (QList<int>{55, level, savedSmall, savedBig}));
             QVERIFY(options.radio("cardBackChoice", 3)->isChecked());
-            QVERIFY(options.radio("aiLevelChoice", 1)->isChecked());
+            QVERIFY(options.radio("aiLevelChoice", item)->isChecked());
             options.arrow(true);
             QVERIFY(options.showsSizes(small, big));
         }

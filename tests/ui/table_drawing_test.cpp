@@ -237,6 +237,15 @@ private slots:
         }
     }
 
+    // Without its bitmap the table is black, the window's colour, under the cards.
+    void tableWithoutItsBitmapIsBlack() {
+        Scene scene(Street::Flop);
+        QVERIFY(QFile::remove(QStringLiteral("baize.bmp")));
+        scene.windowRepaints();
+        QVERIFY(scene.everyPixel(QRect(0, 200, 230, 140), [](int, int) { return kBlack; }));
+        QVERIFY(scene.fanShows(kHuman, true));
+    }
+
     // The game draws over what is on the table; only a repaint from the window system clears
     // what the state no longer shows.
     void cardsDrawnByTheGameStayUntilTheWindowRepaints() {
