@@ -115,17 +115,20 @@ private slots:
         }
 
         // Every back, the first one chosen again last, inside the corners of Freak's last card,
-        // which lies on top of the fan.
+        // which lies on top of the fan; no two alike.
+        QList<QImage> looks;
         for (const int item : {1, 2, 3, 0}) {
             click(options.radio("cardBackChoice", item));
             QCOMPARE(options.stored("Card", "back"), kFirstCardBack + item);
             const QImage back = CardArtwork::shared(1.0)
                                     ->image(kFirstCardBack + item)
                                     .copy(2, 2, 67, 92)
-                                    .convertToFormat(QImage::Format_RGB32);
+                                    .convertToFormat(QImage::Format_RGB888);
             QTRY_COMPARE(shownOnScreen(options.table(), QRect(104, 93, 67, 92))
-                             .convertToFormat(QImage::Format_RGB32),
+                             .convertToFormat(QImage::Format_RGB888),
                          back);
+            QVERIFY(!looks.contains(back));
+            looks << back;
         }
         click(options.radio("aiLevelChoice", 3));
         QCOMPARE(options.stored("Levels", "comp"), levelValue(AiLevel::Genius));
@@ -139,7 +142,7 @@ private slots:
     // level that no item stands for leaves the first item chosen.
     void storedChoicesAreShownAndKept() {
         const std::tuple<std::int32_t, int, std::int32_t, std::int32_t, std::int32_t, std::int32_t>
-            cases[] = {{25, 1, 6, 12, 8, 16}, {99, 0, 6, 4, 4, 8}};
+            cases[] = {{25, 1, 6, 12, 8, 16}, {99, 0, 6, 20, 4, 8}};
         for (const auto& [level, item, savedSmall, savedBig, small, big] : cases) {
             Options options(QStringLiteral("[Card]\nback=55\n[Levels]\ncomp=%1\n[Bet]\nsmall=%2\n"
                                            "big=%3\n")
