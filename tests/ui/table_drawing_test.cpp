@@ -281,25 +281,20 @@ private slots:
         };
 
         const QRect middle(22, 35, 27, 26), corner(0, 0, 21, 31);
-        QSet<QByteArray> faces;
+        QList<QImage> suits;
         for (int suit = 0; suit < 4; ++suit) {
-            QSet<QByteArray> corners;
+            QList<QImage> ranks;
             for (int rank = 0; rank < 13; ++rank) {
                 const QImage card = image(rank, suit);
                 const auto [red, dark] = redAndDarkPixels(card);
-                const bool redSuit = suit == 1 || suit == 2;
-                QVERIFY(redSuit ? red > 200 : red == 0 && dark > 200);
+                QVERIFY(suit == 1 || suit == 2 ? red > 200 : red == 0 && dark > 200);
                 QCOMPARE(card.copy(middle), image(0, suit).copy(middle));
-                QVERIFY(suit == 0 || card.copy(middle) != image(rank, suit - 1).copy(middle));
-                const QImage cornerPart = card.copy(corner);
-                corners.insert(QByteArray(reinterpret_cast<const char*>(cornerPart.constBits()),
-                                          cornerPart.sizeInBytes()));
-                faces.insert(QByteArray(reinterpret_cast<const char*>(card.constBits()),
-                                        card.sizeInBytes()));
+                QVERIFY(!ranks.contains(card.copy(corner)));
+                ranks << card.copy(corner);
             }
-            QCOMPARE(corners.size(), 13);
+            QVERIFY(!suits.contains(image(0, suit).copy(middle)));
+            suits << image(0, suit).copy(middle);
         }
-        QCOMPARE(faces.size(), 52);
 
         // A deck holding the Ace of spades alone, a blue card.
         const QString deckPath = folder.path(QStringLiteral("deck.svg"));
