@@ -30,7 +30,8 @@ set(designer_names TAboutBox AboutBox potttt btnnew btnstay btnbet btnpass lblfc
     champstatus pinheadstatus expertstatus robotstatus playerstatus freakcash geekcash mastercash
     champcash pinheadcash theresult betsize cardbacks)
 string(JOIN "|" designer_pattern ${numbered_names} ${designer_names})
-# Object names of the designer that are also plain words, as settings keys and fields use them.
+# Object names of the designer that are also fair names in code (a class, a settings key, a
+# field): refused only as quoted texts in the window, where they could be nothing but object names.
 string(JOIN "|" object_pattern ${designer_pattern} HandHistory Levels money until)
 
 # The sources of a folder, without any build tree inside the source tree.
