@@ -1,5 +1,6 @@
 # Fails the build when a file includes from a layer above its own, when Qt appears below the
-# window, or when a name of the old form designer is used as a C++ identifier. Run as
+# window, when a name of the old form designer is used as a C++ identifier, or when a widget of
+# the window still goes by one as its object name. Run as
 #   cmake -DSOURCE_DIR=<repo> -P check_layers.cmake
 #
 # The layers, each allowed to include what is listed for it (and itself):
@@ -21,16 +22,34 @@ set(allowed_tools "core;eval;ai;settings;engine;tools")
 set(layers core eval ai settings engine ui tools)
 set(project_folders core eval ai settings engine ui tools tests bench)
 
-# Layout names of the form designer; they live on only as object names, in quotes.
-set(designer_names TForm1 TAboutBox Panel1 Panel2 Panel3 Panel4 Panel5 Panel7 UpDown1 Label2
-    Label3 Label4 potttt btnnew btnstay btnbet btnpass lblfcash lblgcash lblmcash lblccash
-    lblpinhcash lblecash lblrcash freakstatus geekstatus masterstatus champstatus pinheadstatus
-    expertstatus robotstatus playerstatus freakcash geekcash mastercash champcash pinheadcash
-    dxButton1 dxButton2 dxButton3 Pokervariant1 Options1 theresult betsize)
+# Names of the old form designer: numbered layout names and run-together lowercase ones. They may
+# be named in comments and texts, but neither as identifiers nor as the window's object names.
+set(numbered_names "(Label|Panel|dxButton|UpDown|Pokervariant|Options|TForm)[0-9]+")
+set(designer_names TAboutBox AboutBox potttt btnnew btnstay btnbet btnpass lblfcash lblgcash
+    lblmcash lblccash lblpinhcash lblecash lblrcash freakstatus geekstatus masterstatus
+    champstatus pinheadstatus expertstatus robotstatus playerstatus freakcash geekcash mastercash
+    champcash pinheadcash theresult betsize cardbacks)
+string(JOIN "|" designer_pattern ${numbered_names} ${designer_names})
+# Object names of the designer that are also fair names in code (a class, a settings key, a
+# field): refused only as quoted texts in the window, where they could be nothing but object names.
+string(JOIN "|" object_pattern ${designer_pattern} HandHistory Levels money until)
+
+# The sources of a folder, without any build tree inside the source tree.
+function(project_sources variable folder)
+    file(GLOB_RECURSE found "${folder}/*.h" "${folder}/*.cpp")
+    set(kept "")
+    foreach(source ${found})
+        file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
+        if(NOT relative MATCHES "^build[^/]*/")
+            list(APPEND kept "${source}")
+        endif()
+    endforeach()
+    set(${variable} "${kept}" PARENT_SCOPE)
+endfunction()
 
 set(problems "")
 foreach(layer ${layers})
-    file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    project_sources(sources "${SOURCE_DIR}/${layer}")
     foreach(source ${sources})
         file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
         foreach(line ${includes})
@@ -47,12 +66,16 @@ foreach(layer ${layers})
     endforeach()
 endforeach()
 
-file(GLOB_RECURSE all_sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
-list(FILTER all_sources EXCLUDE REGEX "/build/")
-string(JOIN "|" designer_pattern ${designer_names})
+project_sources(all_sources "${SOURCE_DIR}")
 foreach(source ${all_sources})
     file(STRINGS "${source}" lines)
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
     foreach(line ${lines})
+        # In the window a quoted text that is a designer name whole is an object name: no text the
+        # player reads is one.
+        if(relative MATCHES "^ui/" AND line MATCHES "\"(${object_pattern})\"")
+            list(APPEND problems "${source}: the layout name ${CMAKE_MATCH_1} as an object name")
+        endif()
         # Quoted text and comments may name them.
         string(REGEX REPLACE "\"([^\"\\\\]|\\\\.)*\"" "" code "${line}")
         string(REGEX REPLACE "//.*" "" code "${code}")

@@ -21,8 +21,6 @@ class BevelPanel : public QWidget {
 public:
     BevelPanel(const QColor& fill, QWidget* parent = nullptr);
 
-    QColor fill() const { return fill_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

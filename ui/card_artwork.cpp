@@ -11,13 +11,23 @@
 
 namespace omaha {
 
-CardArtwork::CardArtwork(qreal ratio, const QString& deckPath) : ratio_(ratio) {
+namespace {
+
+// The standard deck of the system's card-game data, or an empty path when it is missing.
+QString standardDeckPath() {
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("carddecks/svg-standard/standard.svgz"));
+}
+
+} // namespace
+
+CardArtwork::CardArtwork(qreal ratio, const QString& deckPath) {
     images_.reserve(kImageCount);
     QSvgRenderer deck;
-    facesFromDeck_ = !deckPath.isEmpty() && deck.load(deckPath) && deck.isValid();
+    const bool facesFromDeck = !deckPath.isEmpty() && deck.load(deckPath) && deck.isValid();
     for (int index = 0; index < kDeckSize; ++index) {
         const Card card = Card::fromIndex(index);
-        images_.push_back(facesFromDeck_ ? deckFace(deck, card, ratio) : plainFace(card, ratio));
+        images_.push_back(facesFromDeck ? deckFace(deck, card, ratio) : plainFace(card, ratio));
     }
     for (int design = 0; design < kBackDesigns; ++design)
         images_.push_back(cardBack(static_cast<BackDesign>(design), ratio));
@@ -27,11 +37,6 @@ const QImage& CardArtwork::image(int index) const {
     if (index < 0 || index >= kImageCount)
         index = kFirstCardBack;
     return images_[static_cast<std::size_t>(index)];
-}
-
-QString CardArtwork::standardDeckPath() {
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                  QStringLiteral("carddecks/svg-standard/standard.svgz"));
 }
 
 std::shared_ptr<const CardArtwork> CardArtwork::shared(qreal ratio) {

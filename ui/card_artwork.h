@@ -24,19 +24,11 @@ public:
     // back, so drawing never reads outside the list.
     const QImage& image(int index) const;
 
-    qreal ratio() const { return ratio_; }
-    bool facesFromDeck() const { return facesFromDeck_; }
-
-    // The standard deck of the system's card-game data, or an empty path when it is missing.
-    static QString standardDeckPath();
-
     // One artwork per device pixel ratio, made from the standard deck when first asked for and
     // kept while anyone uses it, so that several windows share the rendering work.
     static std::shared_ptr<const CardArtwork> shared(qreal ratio);
 
 private:
-    qreal ratio_;
-    bool facesFromDeck_ = false;
     std::vector<QImage> images_;
 };
 

@@ -14,12 +14,14 @@ class GradientButton : public QPushButton {
 public:
     explicit GradientButton(const QString& caption, QWidget* parent = nullptr);
 
-    // The four looks the face can take; public so that the look can be checked without a mouse.
+    // The four looks the face can take.
     enum class Look { Normal, Hover, Pressed, Disabled };
-    Look look() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    Look look() const;
 };
 
 } // namespace omaha

@@ -6,6 +6,19 @@
 
 namespace omaha {
 
+namespace {
+
+// What the system said about `error`, as "No space left on device": a failed write of the
+// settings file says why (a full disk, a read-only file, a folder in the way). Other errors say
+// all there is in their message.
+std::string errorDetail(const std::exception& error) {
+    if (const auto* write = dynamic_cast<const SettingsWriteError*>(&error))
+        return write->reason();
+    return {};
+}
+
+} // namespace
+
 void runGuarded(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
@@ -15,23 +28,12 @@ void runGuarded(QWidget* parent, const std::function<void()>& handler) {
 }
 
 void showError(QWidget* parent, const std::exception& error) {
-    showErrorBox(parent, error.what(), errorDetail(error));
-}
-
-void showErrorBox(QWidget* parent, const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                    QString::fromStdString(error.what()), QMessageBox::Ok, parent);
+    const std::string detail = errorDetail(error);
     if (!detail.empty())
         box.setDetailedText(QString::fromStdString(detail));
     box.exec();
-}
-
-std::string errorDetail(const std::exception& error) {
-    // A failed write of the settings file says why: a full disk, a read-only file, a folder in
-    // the way.
-    if (const auto* write = dynamic_cast<const SettingsWriteError*>(&error))
-        return write->reason();
-    return {};
 }
 
 } // namespace omaha

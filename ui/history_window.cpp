@@ -26,7 +26,7 @@ HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
     setWindowTitle(QStringLiteral("Hand history"));
     // The table keeps the keyboard when the history appears.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    text_->setObjectName(QStringLiteral("handHistory"));
+    text_->setObjectName(QStringLiteral("handHistoryText"));
     text_->setAccessibleName(QStringLiteral("Hand history"));
     text_->setReadOnly(true);
     // Read-only text is selectable by mouse alone by default; the keyboard selects it too.

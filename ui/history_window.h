@@ -23,8 +23,6 @@ public:
     // for both side by side but not where the table stands.
     void present();
 
-    QPlainTextEdit* text() const { return text_; }
-
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -8,6 +8,8 @@
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
 #include "ui/screen_placement.h"
+#include "ui/table_buttons.h"
+#include "ui/table_labels.h"
 #include "ui/table_surface.h"
 #include "ui/window_view.h"
 
@@ -41,35 +43,35 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     setWindowTitle(kNoTitle);
     // The title bar stays blank, but screen readers name the window.
     setAccessibleName(QStringLiteral("Omaha"));
-    buildMenu();
+    const QList<QAction*> commands = buildMenu();
     // The table carries the window's black colour and its default font, Verdana; the menu bar
     // keeps the desktop's own.
-    table_ = new TableSurface(this);
-    table_->setObjectName(QStringLiteral("table"));
-    table_->setFont(verdanaFont(11, false));
-    setCentralWidget(table_);
-    labels_ = createTableLabels(table_);
-    buttons_ = createTableButtons(table_);
-    connect(buttons_[TableButton::Deal], &QPushButton::clicked, this, &MainWindow::deal);
-    connect(buttons_[TableButton::Stay], &QPushButton::clicked, this, &MainWindow::check);
-    connect(buttons_[TableButton::Raise], &QPushButton::clicked, this, &MainWindow::raise);
-    connect(buttons_[TableButton::Fold], &QPushButton::clicked, this, &MainWindow::fold);
+    auto* table = new TableSurface(this);
+    table->setObjectName(QStringLiteral("table"));
+    table->setFont(verdanaFont(11, false));
+    setCentralWidget(table);
+    const TableLabels labels = createTableLabels(table);
+    const TableButtons buttons = createTableButtons(table);
+    connect(buttons[TableButton::Deal], &QPushButton::clicked, this, &MainWindow::deal);
+    connect(buttons[TableButton::Stay], &QPushButton::clicked, this, &MainWindow::check);
+    connect(buttons[TableButton::Raise], &QPushButton::clicked, this, &MainWindow::raise);
+    connect(buttons[TableButton::Fold], &QPushButton::clicked, this, &MainWindow::fold);
 
     rulesWindow_ = new RulesWindow(this);
     historyWindow_ = new HistoryWindow(history_, this);
     // The table's keys work from the history window too, so that reading it, or copying from
     // it, never leaves the keyboard dead.
-    historyWindow_->addActions({newGameAction_, optionsAction_, aboutAction_, historyAction_});
-    pressWithKeysFrom(buttons_, historyWindow_);
+    historyWindow_->addActions(commands);
+    pressWithKeysFrom(buttons, historyWindow_);
     // The table fills the client area below the menu bar.
     resize(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
     placeOnScreen(*this);
 
-    view_ = std::make_unique<WindowTableView>(this, *table_, labels_, buttons_);
+    view_ = std::make_unique<WindowTableView>(this, *table, labels, buttons);
     game_ = std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_,
                                    std::move(clock));
-    table_->setTable(&game_->table());
-    optionsPanel_ = new OptionsPanel(*game_, table_);
+    table->setTable(&game_->table());
+    optionsPanel_ = new OptionsPanel(*game_, table);
     // Before start-up, so that the history holds the first hand too.
     game_->observeHands(history_);
     game_->startup();
@@ -78,30 +80,28 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
 
 MainWindow::~MainWindow() = default;
 
-TableView& MainWindow::view() {
-    return *view_;
+QList<QAction*> MainWindow::buildMenu() {
+    QMenu* game = addMenu("Game", "gameMenu");
+    QAction* newGame =
+        addCommand(game, "New game", "newGameCommand", QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* options =
+        addCommand(game, "Options", "optionsCommand", QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* about = addCommand(game, "About", "aboutCommand", QKeySequence(Qt::Key_F1));
+    connect(newGame, &QAction::triggered, this, &MainWindow::startNewGame);
+    connect(options, &QAction::triggered, this, &MainWindow::toggleOptions);
+    connect(about, &QAction::triggered, this, &MainWindow::showRules);
+
+    QMenu* view = addMenu("View", "viewMenu");
+    QAction* history =
+        addCommand(view, "Hand history", "handHistoryCommand", QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QAction::triggered, this, &MainWindow::showHistory);
+    return {newGame, options, about, history};
 }
 
-void MainWindow::buildMenu() {
-    QMenu* game = addMenu(QStringLiteral("Game"));
-    newGameAction_ =
-        addCommand(game, "New game", "Pokervariant1", QKeySequence(Qt::CTRL | Qt::Key_N));
-    optionsAction_ = addCommand(game, "Options", "Options1", QKeySequence(Qt::CTRL | Qt::Key_O));
-    aboutAction_ = addCommand(game, "About", "About", QKeySequence(Qt::Key_F1));
-    connect(newGameAction_, &QAction::triggered, this, &MainWindow::startNewGame);
-    connect(optionsAction_, &QAction::triggered, this, &MainWindow::toggleOptions);
-    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showRules);
-
-    QMenu* view = addMenu(QStringLiteral("View"));
-    historyAction_ =
-        addCommand(view, "Hand history", "HandHistory", QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(historyAction_, &QAction::triggered, this, &MainWindow::showHistory);
-}
-
-QMenu* MainWindow::addMenu(const QString& title) {
-    QMenu* menu = menuBar()->addMenu(title);
-    menu->setObjectName(title);
-    menu->setAccessibleName(title);
+QMenu* MainWindow::addMenu(const char* title, const char* objectName) {
+    QMenu* menu = menuBar()->addMenu(QLatin1String(title));
+    menu->setObjectName(QLatin1String(objectName));
+    menu->setAccessibleName(QLatin1String(title));
     return menu;
 }
 

@@ -4,8 +4,6 @@
 #include "engine/game.h"
 #include "engine/hand_history.h"
 #include "settings/settings_file.h"
-#include "ui/table_buttons.h"
-#include "ui/table_labels.h"
 
 #include <memory>
 #include <QMainWindow>
@@ -19,7 +17,6 @@ namespace omaha {
 class HistoryWindow;
 class OptionsPanel;
 class RulesWindow;
-class TableSurface;
 class WindowTableView;
 
 // The main window: the Game and View menus over an 800 x 520 card table with the seats' texts,
@@ -40,37 +37,21 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Game& game() const { return *game_; }
-    SettingsFile& settings() { return settings_; }
-    TableView& view();
-    // The table: the parent of every control placed in table pixels.
-    TableSurface& table() { return *table_; }
-    const TableLabels& labels() const { return labels_; }
-    const TableButtons& buttons() const { return buttons_; }
-    RulesWindow& rules() { return *rulesWindow_; }
-    OptionsPanel& options() { return *optionsPanel_; }
-    HistoryWindow& history() { return *historyWindow_; }
-
-    QAction* newGameCommand() const { return newGameAction_; }
-    QAction* optionsCommand() const { return optionsAction_; }
-    QAction* aboutCommand() const { return aboutAction_; }
-    QAction* historyCommand() const { return historyAction_; }
-
-public slots:
+private slots:
     void showRules();     // the About command: the rules window until the player closes it
     void startNewGame();  // asks, then starts a new game with the cash typed in the options
     void toggleOptions(); // the Options command: shows or hides the options panel
     void showHistory();   // the Hand history command: the history window, in front
-
-private slots:
     void deal();
     void check(); // Check, or Call while a bet is pending
     void raise();
     void fold();
 
 private:
-    void buildMenu();
-    QMenu* addMenu(const QString& title);
+    // The Game and View menus; returns their commands, whose keys work from the history window
+    // too.
+    QList<QAction*> buildMenu();
+    QMenu* addMenu(const char* title, const char* objectName);
     QAction* addCommand(QMenu* menu, const char* text, const char* objectName,
                         const QKeySequence& key);
     // Runs a game command; an error it raises goes to an error box and play goes on.
@@ -78,16 +59,9 @@ private:
 
     SettingsFile settings_;
     SimulatingOpponents ownOpponents_;
-    TableSurface* table_ = nullptr;
-    TableLabels labels_;
-    TableButtons buttons_;
     RulesWindow* rulesWindow_ = nullptr;
-    OptionsPanel* optionsPanel_ = nullptr;
-    QAction* newGameAction_ = nullptr;
-    QAction* optionsAction_ = nullptr;
-    QAction* aboutAction_ = nullptr;
-    QAction* historyAction_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;
+    OptionsPanel* optionsPanel_ = nullptr;
     // The game tells the history of every hand, so the history outlives it.
     HandHistory history_;
     // The game reaches the window through the view, so the view outlives it.

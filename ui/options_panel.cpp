@@ -114,7 +114,7 @@ QPalette panelPalette(QPalette palette) {
 } // namespace
 
 OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
-    setObjectName(QStringLiteral("Panel1"));
+    setObjectName(QStringLiteral("optionsPanel"));
     setGeometry(192, 72, 409, 361);
     setFont(verdanaFont(11, false));
     setPalette(panelPalette(palette()));
@@ -124,37 +124,40 @@ OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_
     buildLevelPanel();
     buildBetPanel();
     buildCardBackPanel();
-    auto* ok = addButton("dxButton3", QStringLiteral("Ok"), {168, 312, 73, 33}, this);
+    auto* ok = addButton("okButton", QStringLiteral("Ok"), {168, 312, 73, 33}, this);
     connect(ok, &QPushButton::clicked, this, &OptionsPanel::hidePanel);
 
     hide();
 }
 
 void OptionsPanel::buildCashPanel() {
-    QWidget* panel = sunkenPanel("Panel3", {24, 16, 361, 105}, this);
+    QWidget* panel = sunkenPanel("cashPanel", {24, 16, 361, 105}, this);
     addLabel(QStringLiteral("Initial cash"), {40, 16}, panel);
-    money_ = addEditField("money", QStringLiteral("Initial cash"), {136, 16, 73, 21}, panel);
+    money_ =
+        addEditField("initialCashField", QStringLiteral("Initial cash"), {136, 16, 73, 21}, panel);
     money_->setText(QStringLiteral("1200"));
-    auto* enterCash = addButton("dxButton1", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
+    auto* enterCash =
+        addButton("enterInitialCashButton", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
     enterCash->setAccessibleName(QStringLiteral("Enter initial cash"));
     connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterInitialCash);
     connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterInitialCash);
 
     addLabel(QStringLiteral("Play until "), {40, 56}, panel);
     addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
-    until_ =
-        addEditField("until", QStringLiteral("Play until someone wins"), {136, 64, 73, 21}, panel);
+    until_ = addEditField("targetField", QStringLiteral("Play until someone wins"),
+                          {136, 64, 73, 21}, panel);
     until_->setText(QStringLiteral("1000"));
-    auto* enterTarget = addButton("dxButton2", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
+    auto* enterTarget =
+        addButton("enterTargetButton", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
     enterTarget->setAccessibleName(QStringLiteral("Enter play until"));
     connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::enterTarget);
     connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::enterTarget);
 }
 
 void OptionsPanel::buildLevelPanel() {
-    QWidget* panel = sunkenPanel("Panel2", {24, 120, 121, 177}, this);
+    QWidget* panel = sunkenPanel("aiLevelPanel", {24, 120, 121, 177}, this);
     addLabel(QStringLiteral("AI level"), {32, 16}, panel);
-    aiLevels_ = addRadioGroup("Levels", QStringLiteral("AI level"),
+    aiLevels_ = addRadioGroup("aiLevelChoice", QStringLiteral("AI level"),
                               {QStringLiteral("Amateur"), QStringLiteral("Expert"),
                                QStringLiteral("Master"), QStringLiteral("Genius")},
                               panel);
@@ -162,32 +165,32 @@ void OptionsPanel::buildLevelPanel() {
 }
 
 void OptionsPanel::buildBetPanel() {
-    QWidget* panel = sunkenPanel("Panel4", {144, 120, 121, 177}, this);
+    QWidget* panel = sunkenPanel("betPanel", {144, 120, 121, 177}, this);
     addLabel(QStringLiteral("Betting limits"), {24, 16}, panel);
     // A groove under the heading, running from edge to edge of the panel.
-    sunkenPanel("Panel7", {0, 41, 137, 7}, panel);
+    sunkenPanel("betHeadingGroove", {0, 41, 137, 7}, panel);
 
     addLabel(QStringLiteral("Small bet:"), {24, 72}, panel);
     addLabel(QStringLiteral("$"), {89, 72}, panel);
     smallBetLabel_ = addLabel(QStringLiteral("2"), {96, 72}, panel);
-    smallBetLabel_->setObjectName(QStringLiteral("Label3"));
+    smallBetLabel_->setObjectName(QStringLiteral("smallBetAmount"));
 
     addLabel(QStringLiteral("Big bet:"), {24, 104}, panel);
     addLabel(QStringLiteral("$"), {80, 104}, panel);
     bigBetLabel_ = addLabel(QStringLiteral("4"), {88, 104}, panel);
-    bigBetLabel_->setObjectName(QStringLiteral("Label4"));
+    bigBetLabel_->setObjectName(QStringLiteral("bigBetAmount"));
 
     betLevel_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
-    betLevel_->setObjectName(QStringLiteral("UpDown1"));
+    betLevel_->setObjectName(QStringLiteral("betLevelArrows"));
     betLevel_->setAccessibleName(QStringLiteral("Betting limits"));
     betLevel_->setGeometry(24, 136, 73, 17);
     connect(betLevel_, &OptionsUpDown::stepped, this, &OptionsPanel::changeBetLevel);
 }
 
 void OptionsPanel::buildCardBackPanel() {
-    QWidget* panel = sunkenPanel("Panel5", {264, 120, 121, 177}, this);
+    QWidget* panel = sunkenPanel("cardBackPanel", {264, 120, 121, 177}, this);
     addLabel(QStringLiteral("Card back"), {24, 16}, panel);
-    cardBacks_ = addRadioGroup("cardbacks", QStringLiteral("Card back"),
+    cardBacks_ = addRadioGroup("cardBackChoice", QStringLiteral("Card back"),
                                {QStringLiteral("Denum"), QStringLiteral("Cloth"),
                                 QStringLiteral("Rock"), QStringLiteral("Leather")},
                                panel);

@@ -33,10 +33,6 @@ OptionsRadioGroup::OptionsRadioGroup(const QStringList& items, QWidget* parent)
     placeItems();
 }
 
-int OptionsRadioGroup::itemIndex() const {
-    return group_->checkedId();
-}
-
 void OptionsRadioGroup::setItemIndex(int item) {
     if (item < 0 || item >= count())
         return;
@@ -63,7 +59,7 @@ void OptionsRadioGroup::placeItems() {
         return;
     const int rowHeight = (height() - 2 * kItemMargin) / count();
     for (int index = 0; index < count(); ++index) {
-        QRadioButton* button = item(index);
+        QRadioButton* button = items_[static_cast<std::size_t>(index)];
         // As wide as its text, so that the whole button is the part that answers a click.
         button->adjustSize();
         const int rowTop = kItemMargin + index * rowHeight;

@@ -18,14 +18,9 @@ class OptionsRadioGroup : public QWidget {
 public:
     OptionsRadioGroup(const QStringList& items, QWidget* parent = nullptr);
 
-    // The selected item, or -1 while none is.
-    int itemIndex() const;
     // Selects `item` without reporting a choice: the program shows a value, the player did not
     // choose it. An index outside the items leaves the selection as it is.
     void setItemIndex(int item);
-
-    QRadioButton* item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
-    int count() const { return static_cast<int>(items_.size()); }
 
 signals:
     void chosen(int item);
@@ -35,6 +30,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int count() const { return static_cast<int>(items_.size()); }
     void placeItems();
 
     QButtonGroup* group_ = nullptr;

@@ -23,8 +23,8 @@ OptionsUpDown::OptionsUpDown(int lowest, int highest, QWidget* parent)
     : QWidget(parent), lowest_(lowest), highest_(std::max(lowest, highest)), level_(lowest),
       down_(makeArrow(Qt::LeftArrow, QStringLiteral("Lower"), this)),
       up_(makeArrow(Qt::RightArrow, QStringLiteral("Higher"), this)) {
-    down_->setObjectName(QStringLiteral("down"));
-    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("lowerArrow"));
+    up_->setObjectName(QStringLiteral("higherArrow"));
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
 }

@@ -16,12 +16,8 @@ class OptionsUpDown : public QWidget {
 public:
     OptionsUpDown(int lowest, int highest, QWidget* parent = nullptr);
 
-    int level() const { return level_; }
     // Moves to `level`, kept within the range, without reporting a step.
     void setLevel(int level);
-
-    QToolButton* downArrow() const { return down_; }
-    QToolButton* upArrow() const { return up_; }
 
 signals:
     // An arrow press, with the level after the step.

@@ -20,10 +20,10 @@ struct ButtonPlace {
 };
 
 constexpr std::array<ButtonPlace, 4> kButtonPlaces = {{
-    {TableButton::Deal, "btnnew", "Deal", Qt::Key_D, 32},
-    {TableButton::Stay, "btnstay", "Check", Qt::Key_C, 88},
-    {TableButton::Raise, "btnbet", "Raise", Qt::Key_R, 144},
-    {TableButton::Fold, "btnpass", "Fold", Qt::Key_F, 200},
+    {TableButton::Deal, "dealButton", "Deal", Qt::Key_D, 32},
+    {TableButton::Stay, "checkCallButton", "Check", Qt::Key_C, 88},
+    {TableButton::Raise, "raiseButton", "Raise", Qt::Key_R, 144},
+    {TableButton::Fold, "foldButton", "Fold", Qt::Key_F, 200},
 }};
 
 constexpr int kButtonTop = 472;

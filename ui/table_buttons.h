@@ -12,8 +12,8 @@ namespace omaha {
 
 class GradientButton;
 
-// The four action buttons along the bottom of the table: Deal (`btnnew`), Check/Call
-// (`btnstay`), Raise (`btnbet`) and Fold (`btnpass`).
+// The four action buttons along the bottom of the table: Deal (`dealButton`), Check/Call
+// (`checkCallButton`), Raise (`raiseButton`) and Fold (`foldButton`).
 struct TableButtons {
     std::array<GradientButton*, 4> buttons{};
 

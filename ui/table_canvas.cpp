@@ -66,11 +66,6 @@ QRegion TableCanvas::paintCards(const PaintList& cards, const QRegion& clip) {
     return drawn & clip;
 }
 
-void TableCanvas::trimCorners(int x, int y) {
-    QPainter painter(&surface_);
-    trimCorners(painter, x, y);
-}
-
 void TableCanvas::trimCorners(QPainter& painter, int x, int y) {
     const int right = x + kCardWidth - 1;
     const int bottom = y + kCardHeight - 1;

@@ -29,9 +29,6 @@ public:
     // Returns the area drawn.
     QRegion paintCards(const PaintList& cards, const QRegion& clip);
 
-    // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
-    void trimCorners(int x, int y);
-
     // Fills `area` with the fill pattern, wiping any cards in it, and returns the area filled. A
     // wipe before the table was first painted, as start-up makes for a seat without cash, loads
     // the pattern first, so that the window shows the table there from its first frame; without
@@ -40,11 +37,12 @@ public:
 
     const QImage& image() const { return surface_; }
     qreal ratio() const { return surface_.devicePixelRatio(); }
-    bool hasPattern() const { return !pattern_.isNull(); }
 
 private:
+    bool hasPattern() const { return !pattern_.isNull(); }
     // Makes baize.bmp the fill pattern; false, and the pattern as it was, when it cannot be read.
     bool loadPattern();
+    // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
     void trimCorners(QPainter& painter, int x, int y);
     void fillWithPattern(QPainter& painter, const QRegion& area);
 

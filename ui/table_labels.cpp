@@ -66,10 +66,10 @@ TableLabels createTableLabels(QWidget* table) {
         seat.status->setAccessibleName(seatLabelName(code, "status"));
     }
     labels.potCaption =
-        placeLabel(table, "potttt", QStringLiteral("POT:"), {80, 240}, potFont, kWhiteText);
-    labels.pot = placeLabel(table, "betsize", QString(), {120, 240}, potFont, kWhiteText);
+        placeLabel(table, "potCaption", QStringLiteral("POT:"), {80, 240}, potFont, kWhiteText);
+    labels.pot = placeLabel(table, "potAmount", QString(), {120, 240}, potFont, kWhiteText);
     labels.pot->setAccessibleName(QStringLiteral("Pot"));
-    labels.result = placeLabel(table, "theresult", QString(), {80, 200}, resultFont, kYellowText);
+    labels.result = placeLabel(table, "handResult", QString(), {80, 200}, resultFont, kYellowText);
     return labels;
 }
 

@@ -15,15 +15,11 @@ struct Rect {
     int top = 0;
     int right = 0;
     int bottom = 0;
-
-    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Point {
     int x = 0;
     int y = 0;
-
-    friend constexpr bool operator==(const Point&, const Point&) = default;
 };
 
 inline constexpr int kTableWidth = 800;
@@ -57,21 +53,21 @@ namespace detail {
 // clang-format off
 inline constexpr std::array<SeatLayout, kSeatCount + 1> kSeatLayouts = {{
     {},
-    {"Robot", "Robot:", {448, 368}, "lblrcash", {496, 368}, "robotstatus", {448, 384},
+    {"robotName", "Robot:", {448, 368}, "robotCash", {496, 368}, "robotStatus", {448, 384},
      {{445, 405}, {15, 2}, {430, 405, 565, 510}}},
-    {"Expert", "Expert:", {616, 296}, "lblecash", {672, 296}, "expertstatus", {616, 312},
+    {"expertName", "Expert:", {616, 296}, "expertCash", {672, 296}, "expertStatus", {616, 312},
      {{612, 335}, {15, 2}, {605, 335, 730, 440}}},
-    {"pinheadcash", "Pinhead:", {640, 48}, "lblpinhcash", {704, 48}, "pinheadstatus", {640, 64},
+    {"pinheadName", "Pinhead:", {640, 48}, "pinheadCash", {704, 48}, "pinheadStatus", {640, 64},
      {{637, 85}, {15, 2}, {635, 85, 760, 190}}},
-    {"champcash", "Champ:", {496, 48}, "lblccash", {560, 48}, "champstatus", {496, 64},
+    {"champName", "Champ:", {496, 48}, "champCash", {560, 48}, "champStatus", {496, 64},
      {{492, 85}, {15, 2}, {490, 85, 615, 190}}},
-    {"mastercash", "Master:", {352, 48}, "lblmcash", {408, 48}, "masterstatus", {352, 64},
+    {"masterName", "Master:", {352, 48}, "masterCash", {408, 48}, "masterStatus", {352, 64},
      {{347, 85}, {15, 2}, {345, 85, 470, 190}}},
-    {"geekcash", "Geek:", {208, 48}, "lblgcash", {248, 48}, "geekstatus", {208, 64},
+    {"geekName", "Geek:", {208, 48}, "geekCash", {248, 48}, "geekStatus", {208, 64},
      {{202, 85}, {15, 2}, {190, 85, 320, 190}}},
-    {"freakcash", "Freak:", {64, 48}, "lblfcash", {112, 48}, "freakstatus", {64, 64},
+    {"freakName", "Freak:", {64, 48}, "freakCash", {112, 48}, "freakStatus", {64, 64},
      {{57, 85}, {15, 2}, {50, 85, 175, 190}}},
-    {"Label2", "You:", {88, 312}, "cash", {128, 312}, "playerstatus", {88, 328},
+    {"playerName", "You:", {88, 312}, "playerCash", {128, 312}, "playerStatus", {88, 328},
      {{55, 351}, {35, 3}, {50, 340, 250, 460}}},
 }};
 // clang-format on
@@ -93,8 +89,6 @@ inline constexpr Rect kBoardArea = {230, 200, 600, 350};
 struct CardPlacement {
     int image = 0;
     Point at;
-
-    friend constexpr bool operator==(const CardPlacement&, const CardPlacement&) = default;
 };
 
 // The cards that the table shows, in drawing order: card i of every seat before card i + 1 of any
@@ -104,8 +98,6 @@ public:
     static constexpr std::size_t kCapacity = kSeatCount * kHoleCards + kBoardCards;
 
     void add(CardPlacement placement) { items_[size_++] = placement; }
-    std::size_t size() const { return size_; }
-    const CardPlacement& operator[](std::size_t i) const { return items_[i]; }
     const CardPlacement* begin() const { return items_.data(); }
     const CardPlacement* end() const { return items_.data() + size_; }
 

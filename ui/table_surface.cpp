@@ -11,8 +11,7 @@
 namespace omaha {
 
 TableSurface::TableSurface(QWidget* parent)
-    : QWidget(parent), canvas_(std::make_unique<TableCanvas>(devicePixelRatioF())),
-      beep_([] { QApplication::beep(); }) {
+    : QWidget(parent), canvas_(std::make_unique<TableCanvas>(devicePixelRatioF())) {
     // Every pixel is painted by paintEvent, from the picture or in the black window colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette black = palette();
@@ -82,8 +81,9 @@ void TableSurface::redraw(const QRegion& area) {
     const QRegion onTable = area & tableRect();
     if (onTable.isEmpty())
         return;
+    // A table bitmap that cannot be loaded sounds at every repaint.
     if (!canvas_->paintTable(onTable))
-        beep_();
+        QApplication::beep();
     if (table_ == nullptr)
         return;
     canvas_->paintCards(cardsToPaint(*table_), onTable);

@@ -3,7 +3,6 @@
 #include "core/table_state.h"
 #include "ui/table_layout.h"
 
-#include <functional>
 #include <memory>
 #include <QRegion>
 #include <QWidget>
@@ -39,12 +38,6 @@ public:
     // their seats out, so only the finished state reads true.
     void describeSoon();
 
-    // The sound of a repaint that cannot load the table bitmap; QApplication::beep by default.
-    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-
-    const TableCanvas& canvas() const { return *canvas_; }
-    TableCanvas& canvas() { return *canvas_; }
-
     QSize sizeHint() const override;
 
 protected:
@@ -60,7 +53,6 @@ private:
     std::unique_ptr<TableCanvas> canvas_;
     // What the game has drawn since the last paint: shown as it stands, not redrawn.
     QRegion drawnByGame_;
-    std::function<void()> beep_;
     bool describePending_ = false;
 };
 

@@ -43,7 +43,7 @@ private slots:
         Window play;
         MainWindow& form = play.form;
         play.key(Qt::CTRL | Qt::Key_H);
-        HistoryWindow& history = form.history();
+        QWidget& history = *find<QWidget>(form, "historyWindow");
         QVERIFY(QTest::qWaitForWindowExposed(&history));
         const QRect area = form.screen()->availableGeometry();
         const auto overlap = [&form, &history] {
@@ -70,18 +70,18 @@ private slots:
             return true;
         };
         QVERIFY(fromHistory(Qt::Key_R));
-        QCOMPARE(play.label("cash"), QStringLiteral("1196"));
+        QCOMPARE(play.label("playerCash"), QStringLiteral("1196"));
         QVERIFY(fromHistory(Qt::Key_F));
-        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        QCOMPARE(play.label("playerStatus"), QStringLiteral("you fold"));
         QVERIFY(fromHistory(Qt::Key_D));
         QVERIFY(!play.enabled(TableButton::Deal));
-        const QString pot = play.label("betsize");
+        const QString pot = play.label("potAmount");
         QVERIFY(fromHistory(Qt::Key_C));
-        QVERIFY(play.label("betsize") != pot);
+        QVERIFY(play.label("potAmount") != pot);
 
         QVERIFY(fromHistory(Qt::CTRL | Qt::Key_O));
-        QVERIFY(form.options().isVisible());
-        QSignalSpy historyShown(form.historyCommand(), &QAction::triggered);
+        QVERIFY(play.options().isVisible());
+        QSignalSpy historyShown(find<QAction>(form, "handHistoryCommand"), &QAction::triggered);
         QVERIFY(fromHistory(Qt::CTRL | Qt::Key_H));
         QCOMPARE(historyShown.size(), 1);
         // The commands that answer with a window of their own.

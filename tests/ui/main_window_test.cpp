@@ -9,29 +9,25 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Labels grow with their texts, so none is cut off; so do the rules window's lines, each
-    // whole inside the panel's bevel. F1 shows that window modally until "Ok".
-    void labelsAndRulesFitTheirTexts() {
+    // F1 shows the rules modally until "Ok"; each of its lines is whole inside the panel's bevel.
+    void rulesWindowShowsWholeLines() {
         Window window;
-        MainWindow& form = window.form;
-        form.view().showStatus(kRobot, "Full house Kings");
-        const QLabel* status = form.labels().seats[kRobot].status;
-        QVERIFY(status->width() >= status->sizeHint().width());
-        const RulesWindow& box = form.rules();
-        for (const QLabel* line : box.lines()) {
-            QVERIFY2(line->parentWidget() == box.panel() &&
-                         line->width() >= line->sizeHint().width() &&
-                         line->x() + line->sizeHint().width() <= box.panel()->width() - 2,
-                     qPrintable(line->text()));
-        }
         QWidget* shown = nullptr;
-        whenModalAppears([&shown, &form](QWidget* modal) {
+        whenModalAppears([&shown](QWidget* modal) {
             shown = modal;
-            click(form.rules().okButton());
+            click(find<QPushButton>(*modal, "okButton"));
         });
         window.key(Qt::Key_F1);
-        QCOMPARE(shown, &form.rules());
-        QVERIFY(!form.rules().isVisible());
+        QCOMPARE(shown, find<QDialog>(window.form, "rulesWindow"));
+        QVERIFY(!shown->isVisible());
+        const QWidget* panel = find<QWidget>(*shown, "rulesPanel");
+        for (int number = 1; number <= 17; ++number) {
+            const QLabel* line =
+                find(*panel, qPrintable(QStringLiteral("rulesLine%1").arg(number)));
+            QVERIFY2(line->width() >= line->sizeHint().width() &&
+                         line->x() + line->sizeHint().width() <= panel->width() - 2,
+                     qPrintable(line->text()));
+        }
     }
 
     // Ctrl+H opens the history beside the table, from the start-up hand on; it follows the play,
@@ -40,15 +36,15 @@ private slots:
     void historyWindowFollowsThePlay() {
         Window play;
         play.key(Qt::CTRL | Qt::Key_H);
-        HistoryWindow& history = play.form.history();
-        QVERIFY(history.isVisible());
-        showAndWait(history);
-        QPlainTextEdit* text = history.text();
+        auto* history = find<QWidget>(play.form, "historyWindow");
+        QVERIFY(history->isVisible());
+        showAndWait(*history);
+        auto* text = find<QPlainTextEdit>(*history, "handHistoryText");
         const QString startup = text->toPlainText();
         QVERIFY(startup.startsWith(QString::fromUtf8("Hand 1\nYou hold 3♥ 2♥ 7♣ 4♦\n")));
         // The text cannot be typed into: its letters are the table's keys, here too.
         QTest::keyClicks(text, "f");
-        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        QCOMPARE(play.label("playerStatus"), QStringLiteral("you fold"));
         QTRY_VERIFY(text->toPlainText().contains(QStringLiteral("\nYou fold\n")));
         QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
         QTest::keySequence(text, QKeySequence::Copy);
@@ -72,53 +68,39 @@ private slots:
     }
 
     // Every control has a name for screen readers, and the table tells what it shows, from the
-    // start-up hand on, when no community card is out yet.
+    // start-up hand on, when no community card is out yet. Labels grow with their texts, so none
+    // is cut off.
     void screenReadersHearTheControlsAndTheTable() {
         Window play;
         MainWindow& form = play.form;
-        const std::initializer_list<QWidget*> windows = {&form.table(), &form.rules(),
-                                                         &form.history()};
-        for (const QWidget* window : windows)
-            for (QWidget* control : window->findChildren<QWidget*>())
+        for (const char* window : {"table", "rulesWindow", "historyWindow"})
+            for (QWidget* control : find<QWidget>(form, window)->findChildren<QWidget*>())
                 for (const char* kind : {"QAbstractButton", "QLineEdit", "QPlainTextEdit",
                                          "omaha::OptionsRadioGroup", "omaha::OptionsUpDown"})
                     QVERIFY2(!control->inherits(kind) ||
-                                 !QAccessible::queryAccessibleInterface(control)
-                                      ->text(QAccessible::Name)
-                                      .isEmpty(),
+                                 !heard(control, QAccessible::Name).isEmpty(),
                              qPrintable(control->objectName()));
-        const auto heard = [](QObject* control, QAccessible::Text what) {
-            return QAccessible::queryAccessibleInterface(control)->text(what);
-        };
         QCOMPARE(heard(&form, QAccessible::Name), QStringLiteral("Omaha"));
         // Amounts and statuses are heard with whose they are, their texts as descriptions.
-        const BySeat<SeatLabels>& seats = form.labels().seats;
-        const std::tuple<QLabel*, const char*, const char*> labels[] = {
-            {seats[kFreak].cash, "Freak's cash", "1200"},
-            {seats[kRobot].status, "Robot's status", "big blind"},
-            {seats[kHuman].cash, "Your cash", "1200"},
-            {seats[kHuman].status, "Your status", ""},
-            {form.labels().pot, "Pot", "3"}};
-        for (const auto& [label, name, text] : labels) {
+        const std::tuple<const char*, const char*, const char*> labels[] = {
+            {"freakCash", "Freak's cash", "1200"},
+            {"robotStatus", "Robot's status", "big blind"},
+            {"playerCash", "Your cash", "1200"},
+            {"playerStatus", "Your status", ""},
+            {"potAmount", "Pot", "3"}};
+        for (const auto& [object, name, text] : labels) {
+            QLabel* label = find(form, object);
             QCOMPARE(heard(label, QAccessible::Name), QLatin1String(name));
             QCOMPARE(heard(label, QAccessible::Description), QLatin1String(text));
         }
-        // Check/Call is heard as it reads, and its tooltip follows.
-        GradientButton* stay = form.buttons()[TableButton::Stay];
-        const auto stayHeardAs = [&](const char* caption) {
-            return heard(stay, QAccessible::Name) == QLatin1String(caption) &&
-                   heard(stay, QAccessible::Description) == QLatin1String(caption) + " (C)";
-        };
-        QVERIFY(stayHeardAs("Call"));
-        form.view().setStayCaption("Check");
-        QVERIFY(stayHeardAs("Check"));
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&form.table());
+        // The table fills the window below the menu bar.
+        QCOMPARE(play.table().size(), QSize(kTableWidth, kTableHeight));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&play.table());
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Table"));
         const std::pair<std::vector<Qt::Key>, const char*> steps[] = {
             {{},
              "Your cards: 3♥ 2♥ 7♣ 4♦. Community cards: none. Cards face down: Freak, Geek, "
-             "Master, "
-             "Champ, Pinhead, Expert, Robot. Pot: 3."},
+             "Master, Champ, Pinhead, Expert, Robot. Pot: 3."},
             {{Qt::Key_C, Qt::Key_F},
              "Your cards: none. Community cards: 10♥ 9♣ 2♠ Q♠ 8♦. Cards face up: Freak 8♣ A♥ K♠ "
              "7♥, Geek 7♦ J♣ 6♣ J♥, Master Q♣ 3♠ Q♦ 10♣, Champ 4♥ K♦ A♦ 10♠, Pinhead 7♠ 4♣ 5♦ "
@@ -130,6 +112,8 @@ private slots:
             for (const Qt::Key key : keys)
                 play.key(key);
             QTRY_COMPARE(table->text(QAccessible::Description), QString::fromUtf8(expected));
+            for (const QLabel* label : play.table().findChildren<QLabel*>())
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
         }
     }
 
@@ -137,9 +121,9 @@ private slots:
     // on; an error while the window starts leaves the constructor.
     void errorsAreReported() {
         Window window;
+        window.key(Qt::Key_F);
         QVERIFY(QFile::remove(window.folder.settings()));
         QVERIFY(QDir().mkdir(window.folder.settings())); // a folder in its place cannot be written
-        window.form.view().enableButton(TableButton::Deal, true);
         QString error, reason;
         answerNextBox(error, QMessageBox::Ok, &reason);
         window.press(TableButton::Deal);
@@ -158,25 +142,24 @@ private slots:
     // that button is disabled.
     void handPlayedWithTheKeys() {
         Window play;
-        QCOMPARE(play.form.buttons()[TableButton::Stay]->text(), QStringLiteral("Call"));
         const auto unchangedBy = [&play](std::initializer_list<Qt::Key> keys) {
-            const QString pot = play.label("betsize"), status = play.label("playerstatus");
+            const QString pot = play.label("potAmount"), status = play.label("playerStatus");
             for (const Qt::Key key : keys)
                 play.key(key);
-            return play.label("betsize") == pot && play.label("playerstatus") == status;
+            return play.label("potAmount") == pot && play.label("playerStatus") == status;
         };
         QVERIFY(unchangedBy({Qt::Key_D}));
         // A key held down presses once: its repeats press nothing, so holding C cannot call
         // through a hand.
         qt_sendShortcutOverrideEvent(&play.form, 0, Qt::Key_C, Qt::NoModifier, "c", true);
-        QCOMPARE(play.label("cash"), QStringLiteral("1200"));
+        QCOMPARE(play.label("playerCash"), QStringLiteral("1200"));
 
         // The human raises Robot's big blind, paying it and a small bet.
         play.key(Qt::Key_R);
-        QCOMPARE(play.label("cash"), QStringLiteral("1196"));
+        QCOMPARE(play.label("playerCash"), QStringLiteral("1196"));
 
         play.key(Qt::Key_F);
-        QCOMPARE(play.label("playerstatus"), QStringLiteral("you fold"));
+        QCOMPARE(play.label("playerStatus"), QStringLiteral("you fold"));
         for (const TableButton button :
              {TableButton::Deal, TableButton::Stay, TableButton::Raise, TableButton::Fold})
             QCOMPARE(play.enabled(button), button == TableButton::Deal);
@@ -184,59 +167,63 @@ private slots:
 
         play.key(Qt::Key_D);
         QVERIFY(!play.enabled(TableButton::Deal));
-        QCOMPARE(play.label("theresult"), QString());
+        QCOMPARE(play.label("handResult"), QString());
         QVERIFY(!unchangedBy({Qt::Key_C}));
     }
 
     // The button that loses the focus by being disabled hands it to Check/Call, or to Deal once
     // the hand is over, never to Fold: Space goes on calling and dealing, and never folds.
     void focusNeverFallsOnFold() {
-        Window play;
-        MainWindow& form = play.form;
-        const auto focused = [&form](TableButton which) {
-            return form.focusWidget() == form.buttons()[which];
+        CallingOpponents callers;
+        Window play({}, &callers);
+        const auto focused = [&play](TableButton which) {
+            return play.form.focusWidget() == play.button(which);
         };
-        // The hand ends with the player on Check/Call, as the game switches the buttons.
-        form.buttons()[TableButton::Stay]->setFocus();
-        form.view().enableButton(TableButton::Deal, true);
-        for (const TableButton button : {TableButton::Raise, TableButton::Fold, TableButton::Stay})
-            form.view().enableButton(button, false);
+        play.button(TableButton::Stay)->setFocus();
+        // Calls the big blind, then checks the flop, the turn and the river: the hand is over.
+        for (int street = 0; street < 4; ++street)
+            QTest::keyClick(play.form.focusWidget(), Qt::Key_Space);
         QVERIFY(focused(TableButton::Deal));
         // Dealing disables Deal before any other button is back; Check/Call takes the focus.
-        QTest::keyClick(form.focusWidget(), Qt::Key_Space);
-        QVERIFY(focused(TableButton::Stay));
-        QCOMPARE(form.game().table().street, Street::Preflop);
-
-        // With neither to take it, the focus waits for the first of them to come back.
-        form.buttons()[TableButton::Raise]->setFocus();
-        for (const TableButton button : {TableButton::Stay, TableButton::Raise})
-            form.view().enableButton(button, false);
-        QVERIFY(!focused(TableButton::Fold));
-        form.view().enableButton(TableButton::Stay, true);
-        QVERIFY(focused(TableButton::Stay));
+        QTest::keyClick(play.form.focusWidget(), Qt::Key_Space);
+        QVERIFY(focused(TableButton::Stay) && !play.enabled(TableButton::Deal));
     }
 
-    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, then starts again with the
-    // cash typed in the panel. Letters typed there are text, not presses.
+    // Ctrl+O shows and hides the options panel; Ctrl+N asks first, saying what a new game does,
+    // then starts again with the cash typed in the panel. Letters typed there are text, not
+    // presses, and cash that is no number is an error that leaves the game as it was.
     void gameMenuFromTheKeyboard() {
         Window play;
-        MainWindow& form = play.form;
         play.key(Qt::Key_F);
-        QVERIFY(!form.options().isVisible());
+        QVERIFY(!play.options().isVisible());
         play.key(Qt::CTRL | Qt::Key_O);
-        QVERIFY(form.options().isVisible());
-        auto* money = find<QLineEdit>(form.options(), "money");
+        QVERIFY(play.options().isVisible());
+        auto* money = find<QLineEdit>(play.options(), "initialCashField");
         money->setFocus();
         money->clear();
         QTest::keyClicks(money, "d500");
         QCOMPARE(money->text(), QStringLiteral("d500"));
         QVERIFY(play.enabled(TableButton::Deal));
-        money->setText("500");
         play.key(Qt::CTRL | Qt::Key_O);
-        QVERIFY(!form.options().isVisible());
+        QVERIFY(!play.options().isVisible());
 
-        // The box says what a new game does; Return answers No and the game goes on.
-        QString question, effect;
+        QString effect, error, detail = QStringLiteral("none");
+        whenModalAppears([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            effect = box->informativeText();
+            answerNextBox(error, QMessageBox::Ok, &detail);
+            box->button(QMessageBox::Yes)->click();
+        });
+        play.key(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(effect, QStringLiteral(
+                             "A new game gives every seat the initial cash typed in the options."));
+        QCOMPARE(error, QStringLiteral("'d500' is not a valid integer value"));
+        QCOMPARE(detail, QString());
+        QVERIFY(play.enabled(TableButton::Deal));
+
+        // Return answers No and the game goes on.
+        money->setText("500");
+        QString question;
         whenModalAppears([&question, &effect](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             question = box->text();
@@ -250,28 +237,23 @@ private slots:
 
         answerNextBox(question, QMessageBox::Yes);
         play.key(Qt::CTRL | Qt::Key_N);
-        QCOMPARE(play.label("cash"), QStringLiteral("500"));
+        QCOMPARE(play.label("playerCash"), QStringLiteral("500"));
     }
 
-    // A message the game gives while the window is still being built, as at start-up, waits
-    // until the table is on the screen and then shows over it.
+    // A game saved after it was lost tells so at start-up, while the window is still being
+    // built: the message waits until the table is on the screen and then shows over it.
     void messageAtStartUpWaitsForTheTable() {
-        QWidget window;
-        auto* surface = new TableSurface(&window);
-        WindowTableView view(&window, *surface, createTableLabels(surface),
-                             createTableButtons(surface));
         QString text;
-        bool overTheTable = false;
-        whenModalAppears([&text, &overTheTable, &window](QWidget* modal) {
+        QWidget* over = nullptr;
+        whenModalAppears([&text, &over](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             text = box->text();
-            overTheTable = window.isVisible() && box->parentWidget() == &window;
+            over = box->parentWidget()->isVisible() ? box->parentWidget() : nullptr;
             box->button(QMessageBox::Ok)->click();
         });
-        view.showMessage("You lose!", "Game over");
-        showAndWait(window);
+        Window lost("[Cash]\nplayer=0\n");
         QTRY_COMPARE(text, QStringLiteral("You lose!"));
-        QVERIFY(overTheTable);
+        QCOMPARE(over, &lost.form);
     }
 
     // New game seeds the random source afresh from the clock whether the answer is Yes or No: a
@@ -285,32 +267,43 @@ private slots:
             if (answer == QMessageBox::No)
                 for (const Qt::Key key : {Qt::Key_F, Qt::Key_D})
                     play.key(key);
-            return play.form.game().table().seats[kHuman].hole;
+            QTest::qWait(20);
+            return heard(&play.table(), QAccessible::Description).section(QLatin1Char('.'), 0, 0);
         };
         for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
             std::uint32_t seconds = Window::fixedClock();
-            const Hole moved = dealtAfterNewGame([&seconds] { return seconds++; }, answer);
+            const QString moved = dealtAfterNewGame([&seconds] { return seconds++; }, answer);
+            QVERIFY(moved.startsWith(QStringLiteral("Your cards: ")));
             QVERIFY(moved != dealtAfterNewGame(Window::fixedClock, answer));
         }
     }
 
     // A computer player's raise shows in yellow on the table until the player's next action
-    // turns every status white again.
+    // turns every status white again, and Check/Call reads, and is heard as, Call while the raise
+    // waits; its tooltip names its key.
     void aRaiseShowsInYellowUntilTheNextAction() {
         // Geek raises its first turn on the flop; everyone else calls and checks.
-        struct GeekRaisesTheFlop final : Opponents {
-            bool callsBet(TableState&, SeatCode) override { return true; }
+        struct GeekRaisesTheFlop final : CallingOpponents {
             std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
                 return seat == kGeek && table.street == Street::Flop ? table.smallBet : 0;
             }
         } opponents;
         Window play({}, &opponents);
-        const QLabel* geek = play.form.labels().seats[kGeek].status;
+        const QLabel* geek = find(play.form, "geekStatus");
         const auto colour = [geek] { return geek->palette().color(QPalette::WindowText); };
+        QPushButton* stay = play.button(TableButton::Stay);
+        const auto stayReads = [stay](const char* caption) {
+            return stay->text() == QLatin1String(caption) &&
+                   heard(stay, QAccessible::Name) == QLatin1String(caption) &&
+                   stay->toolTip() == QLatin1String(caption) + " (C)";
+        };
+        QVERIFY(stayReads("Call"));
         play.key(Qt::Key_C); // calls the big blind; the flop shows
+        QVERIFY(stayReads("Check"));
         play.key(Qt::Key_C); // checks the flop: Geek raises
         QCOMPARE(geek->text(), QStringLiteral("Raises"));
         QCOMPARE(colour(), QColor(255, 255, 0));
+        QVERIFY(stayReads("Call"));
         play.key(Qt::Key_C); // calls the raise
         QCOMPARE(colour(), QColor(255, 255, 255));
     }

@@ -3,49 +3,43 @@
 namespace omaha::test {
 namespace {
 
-QRadioButton* radio(MainWindow& form, const char* group, int item) {
-    return find<OptionsRadioGroup>(form.options(), group)->item(item);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A window with the options panel shown, as the Options command shows it.
 struct Options : Window {
     explicit Options(std::string_view saved = {}) : Window(saved) {
-        form.optionsCommand()->trigger();
+        find<QAction>(form, "optionsCommand")->trigger();
     }
 
-    std::int32_t stored(const char* section, const char* key) {
-        return form.settings().readInt(section, key, -1);
+    QRadioButton* radio(const char* group, int item) {
+        return find<QWidget>(options(), group)->findChildren<QRadioButton*>().at(item);
     }
-    void arrow(bool up) {
-        OptionsUpDown* upDown = find<OptionsUpDown>(form.options(), "UpDown1");
-        click(up ? upDown->upArrow() : upDown->downArrow());
-    }
-    // Whether the game, the panel's labels and the settings file all hold these bet sizes.
+    void arrow(bool up) { click(find<QToolButton>(options(), up ? "higherArrow" : "lowerArrow")); }
+    // Whether the panel's labels and the settings file both hold these bet sizes.
     bool showsSizes(std::int32_t small, std::int32_t big) {
-        return form.game().table().smallBet == small && form.game().table().bigBet == big &&
-               find(form.options(), "Label3")->text() == QString::number(small) &&
-               find(form.options(), "Label4")->text() == QString::number(big) &&
+        return find(options(), "smallBetAmount")->text() == QString::number(small) &&
+               find(options(), "bigBetAmount")->text() == QString::number(big) &&
                stored("Bet", "small") == small && stored("Bet", "big") == big;
     }
-    QLineEdit* edit(const QString& field) {
-        return find<QLineEdit>(form.options(), qPrintable(field));
+    QLineEdit* edit(const char* field) { return find<QLineEdit>(options(), field); }
+    // Every seat's cash as the table shows it.
+    QStringList cash() {
+        QStringList amounts;
+        for (const QLabel* label :
+             table().findChildren<QLabel*>(QRegularExpression(QStringLiteral("Cash$"))))
+            amounts << label->text();
+        return amounts;
     }
     // Puts `text` into a field, presses the "Enter" beside it or Return in the field and returns
     // the message shown.
-    QString enter(const QString& field, const QString& text, bool byReturn = false) {
+    QString enter(const char* field, const QString& text, bool byReturn = false) {
         edit(field)->setText(text);
         QString message;
         answerNextBox(message);
         if (byReturn)
             QTest::keyClick(edit(field), Qt::Key_Return);
         else
-            click(find<QAbstractButton>(form.options(),
-                                        field == "money" ? "dxButton1" : "dxButton2"));
+            click(find<QPushButton>(options(), field == std::string_view("initialCashField")
+                                                   ? "enterInitialCashButton"
+                                                   : "enterTargetButton"));
         return message;
     }
 };
@@ -61,31 +55,30 @@ private slots:
         const QString confirmed = QStringLiteral("New initial cash value confirmation");
         const QString refused = QStringLiteral("the value is off limits");
         const QString paste(1 << 20, QLatin1Char('7'));
-        const std::tuple<QString, QString, QString, bool, bool> cases[] = {
-            {"money", "100", confirmed, true, false},
-            {"money", "1000000", confirmed, true, true},
-            {"money", "99", refused, false, false},
-            {"money", "1000001", refused, false, true},
-            {"until", "12.5", "Invalid value", false, true},
-            {"until", "700", "New until value confirmation", true, true},
-            {"until", paste, refused, false, false}};
+        const char* cashField = "initialCashField";
+        const char* targetField = "targetField";
+        const std::tuple<const char*, QString, QString, bool, bool> cases[] = {
+            {cashField, "100", confirmed, true, false},
+            {cashField, "1000000", confirmed, true, true},
+            {cashField, "99", refused, false, false},
+            {cashField, "1000001", refused, false, true},
+            {targetField, "12.5", "Invalid value", false, true},
+            {targetField, "700", "New until value confirmation", true, true},
+            {targetField, paste, refused, false, false}};
         for (const auto& [field, typed, message, accepted, byReturn] : cases) {
             Options options;
-            options.enter("until", QStringLiteral("800"));
-            const TableState before = options.form.game().table();
-            const bool cash = field == QLatin1String("money");
+            options.enter(targetField, QStringLiteral("800"));
+            const std::int32_t initialBefore = options.stored("Cash", "initial");
+            const QStringList cashBefore = options.cash();
+            const bool cash = field == cashField;
             QCOMPARE(options.enter(field, typed, byReturn), message);
             QCOMPARE(options.edit(field)->text(), typed.left(9));
 
-            const TableState& table = options.form.game().table();
-            const std::int32_t initial = accepted && cash ? typed.toInt() : before.startingCash;
+            const std::int32_t initial = accepted && cash ? typed.toInt() : initialBefore;
             const std::int32_t target = accepted && !cash ? typed.toInt() : 800;
-            QCOMPARE((QList<int>{table.startingCash, options.stored("Cash", "initial"),
-                                 table.targetMargin, options.stored("Cash", "until")}),
-                     (QList<int>{initial, initial, target, target}));
-            for (const SeatCode seat : kTableOrder)
-                QCOMPARE(table.seats[seat].cash,
-                         accepted && cash ? initial : before.seats[seat].cash);
+            QCOMPARE(options.stored("Cash", "initial"), initial);
+            QCOMPARE(options.stored("Cash", "until"), target);
+            QCOMPARE(options.cash(), accepted && cash ? QStringList(8, typed) : cashBefore);
         }
     }
 
@@ -93,7 +86,7 @@ private slots:
     // and the right, to the last pixel of each.
     void raisedEdgeIsWhole() {
         Options options;
-        const QImage image = options.form.options().grab().toImage();
+        const QImage image = options.options().grab().toImage();
         const QRect edge = image.rect();
         const auto colour = [&image](int x, int y) { return image.pixel(x, y) | 0xff000000U; };
         const QRgb white = qRgb(255, 255, 255), grey = qRgb(128, 128, 128);
@@ -112,7 +105,6 @@ private slots:
     // hides.
     void choicesAreTakenAndSaved() {
         Options options;
-        MainWindow& form = options.form;
         // Presses up or down, and the sizes after them: a press against the bottom still saves
         // level 1, and the control stays at 5, not beyond.
         for (const auto& [up, presses, small, big] :
@@ -123,36 +115,48 @@ private slots:
         }
 
         // Every back, the first one chosen again last, inside the corners of Freak's last card,
-        // which lies on top of the fan.
+        // which lies on top of the fan; no two alike.
+        QList<QImage> looks;
         for (const int item : {1, 2, 3, 0}) {
-            click(radio(form, "cardbacks", item));
+            click(options.radio("cardBackChoice", item));
             QCOMPARE(options.stored("Card", "back"), kFirstCardBack + item);
-            QCOMPARE(form.table().canvas().image().copy(104, 93, 67, 92),
-                     CardArtwork::shared(1.0)->image(kFirstCardBack + item).copy(2, 2, 67, 92));
+            const QImage back = CardArtwork::shared(1.0)
+                                    ->image(kFirstCardBack + item)
+                                    .copy(2, 2, 67, 92)
+                                    .convertToFormat(QImage::Format_RGB888);
+            QTRY_COMPARE(shownOnScreen(options.table(), QRect(104, 93, 67, 92))
+                             .convertToFormat(QImage::Format_RGB888),
+                         back);
+            QVERIFY(!looks.contains(back));
+            looks << back;
         }
-        click(radio(form, "Levels", 3));
-        QCOMPARE(form.game().table().aiLevel, AiLevel::Genius);
+        click(options.radio("aiLevelChoice", 3));
         QCOMPARE(options.stored("Levels", "comp"), levelValue(AiLevel::Genius));
 
-        click(find<QAbstractButton>(form.options(), "dxButton3"));
-        QVERIFY(form.options().isHidden());
+        click(find<QPushButton>(options.options(), "okButton"));
+        QVERIFY(options.options().isHidden());
     }
 
-    // A window started from stored choices shows them, and showing them writes nothing. Sizes
-    // of a level start the arrows there; any other sizes start them at level 1.
-    void storedChoicesAreShownAndNotWritten() {
-        const std::tuple<const char*, std::int32_t, std::int32_t> cases[] = {
-            {"[Bet]\nsmall=6\nbig=12\n", 8, 16}, {"[Bet]\nsmall=6\nbig=4\n", 4, 8}};
-        for (const auto& [bets, small, big] : cases) {
-            Options options(std::string("[Card]\nback=55\n[Levels]\ncomp=25\n") + bets);
-            MainWindow& form = options.form;
-            const QByteArray before = contents(options.folder.settings());
-            form.options().fillFromTable();
-            QCOMPARE(contents(options.folder.settings()), before);
-            QVERIFY(radio(form, "cardbacks", 3)->isChecked());
-            QVERIFY(radio(form, "Levels", 1)->isChecked());
+    // A window started from stored choices shows them, and showing them changes none of them.
+    // Sizes of a level start the arrows there; any other sizes start them at level 1. An AI
+    // level that no item stands for leaves the first item chosen.
+    void storedChoicesAreShownAndKept() {
+        const std::tuple<std::int32_t, int, std::int32_t, std::int32_t, std::int32_t, std::int32_t>
+            cases[] = {{25, 1, 6, 12, 8, 16}, {99, 0, 6, 20, 4, 8}};
+        for (const auto& [level, item, savedSmall, savedBig, small, big] : cases) {
+            Options options(QStringLiteral("[Card]\nback=55\n[Levels]\ncomp=%1\n[Bet]\nsmall=%2\n"
+                                           "big=%3\n")
+                                .arg(level)
+                                .arg(savedSmall)
+                                .arg(savedBig)
+                                .toStdString());
+            QCOMPARE((QList<int>{options.stored("Card", "back"), options.stored("Levels", "comp"),
+                                 options.stored("Bet", "small"), options.stored("Bet", "big")}),
+                     (QList<int>{55, level, savedSmall, savedBig}));
+            QVERIFY(options.radio("cardBackChoice", 3)->isChecked());
+            QVERIFY(options.radio("aiLevelChoice", item)->isChecked());
             options.arrow(true);
-            QVERIFY2(options.showsSizes(small, big), bets);
+            QVERIFY(options.showsSizes(small, big));
         }
     }
 };

@@ -2,19 +2,10 @@
 
 // Everything the UI tests use, so that each test file includes only this header.
 #include "engine/visible_cards.h"
-#include "ui/bevel_panel.h"
 #include "ui/card_artwork.h"
-#include "ui/gradient_button.h"
-#include "ui/guarded_call.h"
-#include "ui/history_window.h"
 #include "ui/main_window.h"
-#include "ui/options_panel.h"
-#include "ui/options_radio_group.h"
-#include "ui/options_up_down.h"
-#include "ui/rules_window.h"
 #include "ui/table_canvas.h"
 #include "ui/table_surface.h"
-#include "ui/window_view.h"
 
 #include <functional>
 #include <memory>
@@ -77,11 +68,34 @@ inline void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The widget named `name` inside `parent`.
+// The widget named `name` inside `parent`; the test program stops where there is none.
 template <typename Widget = QLabel>
-Widget* find(const QWidget& parent, const char* name) {
-    return parent.findChild<Widget*>(QLatin1String(name));
+Widget* find(const QObject& parent, const char* name) {
+    Widget* found = parent.findChild<Widget*>(QLatin1String(name));
+    if (found == nullptr)
+        qFatal("no %s named %s", Widget::staticMetaObject.className(), name);
+    return found;
 }
+
+// What a screen reader hears of `control`: its name, its description.
+inline QString heard(QObject* control, QAccessible::Text what) {
+    return QAccessible::queryAccessibleInterface(control)->text(what);
+}
+
+// The part `area` of the table as the window shows it on the screen, in table pixels.
+inline QImage shownOnScreen(const QWidget& table, const QRect& area) {
+    const QWidget* window = table.window();
+    const QPoint at = table.mapTo(window, area.topLeft());
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), area.width(), area.height())
+        .toImage();
+}
+
+// Computer seats that call every bet and never raise.
+struct CallingOpponents : Opponents {
+    bool callsBet(TableState&, SeatCode) override { return true; }
+    std::int32_t raiseInTurn(TableState&, SeatCode) override { return 0; }
+};
 
 // A fresh working folder for the game holding the table bitmap; the previous working folder comes
 // back when it goes.
@@ -109,8 +123,13 @@ struct Window {
         : form(SettingsFile(settingsHolding(saved)), std::move(clock), opponents) {
         showAndWait(form);
     }
-    QString label(const char* name) { return find(form.table(), name)->text(); }
-    void press(TableButton which) { click(form.buttons()[which]); }
+    QString label(const char* name) const { return find(form, name)->text(); }
+    QPushButton* button(TableButton which) const {
+        static constexpr const char* kNames[] = {"dealButton", "checkCallButton", "raiseButton",
+                                                 "foldButton"};
+        return find<QPushButton>(form, kNames[static_cast<int>(which)]);
+    }
+    void press(TableButton which) { click(button(which)); }
     // A key as the player types it, to whatever has the keyboard focus in the active window; the
     // table's window takes it when no window is active, as after a message box has closed.
     void key(QKeyCombination key) {
@@ -120,7 +139,13 @@ struct Window {
         QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key.key(),
                         key.keyboardModifiers());
     }
-    bool enabled(TableButton which) const { return form.buttons()[which]->isEnabled(); }
+    bool enabled(TableButton which) const { return button(which)->isEnabled(); }
+    TableSurface& table() const { return *find<TableSurface>(form, "table"); }
+    QWidget& options() const { return *find<QWidget>(form, "optionsPanel"); }
+    // What the settings file holds, or -1.
+    std::int32_t stored(const char* section, const char* key) const {
+        return SettingsFile(folder.settings().toStdString()).readInt(section, key, -1);
+    }
 
     WorkingFolder folder;
     MainWindow form;
