@@ -6,7 +6,6 @@
 #include "ai/simdeck.h"
 #include "core/card.h"
 #include "core/random31.h"
-#include "core/table_state.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -23,9 +22,12 @@ constexpr std::uint32_t kSeed = 20240601;
 
 // A flop on which the hand is strong enough that most samples are played out against all six
 // opponents (the estimate stops at the first opponent that beats it): top two pair.
-constexpr Hole kHand = {Card{3, 12}, Card{2, 11}, Card{1, 10}, Card{0, 4}}; // As Kh Qd 6c
-constexpr Board kFlopBoard = {Card{1, 12}, Card{0, 11}, Card{2, 7},         // Ad Kc 9h
-                              Card{3, 2}, Card{0, 0}};                      // unseen: 4s 2c
+constexpr Hole kHand = {Card{Suit::Spades, Rank::Ace}, Card{Suit::Hearts, Rank::King},
+                        Card{Suit::Diamonds, Rank::Queen}, Card{Suit::Clubs, Rank::Six}};
+// The flop Ad Kc 9h; the turn 4s and the river 2c are unseen.
+constexpr Board kFlopBoard = {Card{Suit::Diamonds, Rank::Ace}, Card{Suit::Clubs, Rank::King},
+                              Card{Suit::Hearts, Rank::Nine}, Card{Suit::Spades, Rank::Four},
+                              Card{Suit::Clubs, Rank::Two}};
 
 // One strength estimate on the flop at the level given as the argument.
 void assessAtLevel(benchmark::State& state) {

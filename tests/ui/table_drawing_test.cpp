@@ -282,7 +282,7 @@ private slots:
         }();
         const CardArtwork own(1.0, QString());
         const auto image = [&own](int rank, int suit) {
-            return own.image(Card{suit, rank}.index());
+            return own.image(Card{static_cast<Suit>(suit), static_cast<Rank>(rank)}.index());
         };
         QCOMPARE(face.copy(2, 2, 67, 92), image(2, 1).copy(2, 2, 67, 92));
 
@@ -315,8 +315,9 @@ private slots:
                    "<rect id='1_spade' width='71' height='96' fill='#0000ff'/></svg>");
         deck.close();
         const CardArtwork lacking(1.0, deckPath);
-        QCOMPARE(lacking.image(Card{3, 12}.index()).pixelColor(35, 48), QColor(Qt::blue));
-        QCOMPARE(lacking.image(Card{3, 11}.index()), image(11, 3));
+        QCOMPARE(lacking.image(Card{Suit::Spades, Rank::Ace}.index()).pixelColor(35, 48),
+                 QColor(Qt::blue));
+        QCOMPARE(lacking.image(Card{Suit::Spades, Rank::King}.index()), image(11, 3));
     }
 
     // A seat without chips shows the bare table where its cards would be, in the window as the
