@@ -3,8 +3,8 @@
 // game's own random source (on each vector path the processor has) and with the plain standard
 // Mersenne Twister that the source reproduces, so the gain shows in one run.
 #include "ai/assess.h"
-#include "ai/simdeck.h"
 #include "core/card.h"
+#include "core/deck.h"
 #include "core/random31.h"
 
 #include <algorithm>
@@ -50,9 +50,9 @@ void drawsFloor(benchmark::State& state, TwistPath path) {
     const auto level = state.range(0);
     Random31 random(kSeed, path);
     for (auto _ : state) {
-        Deck simulationDeck = freshSimulationDeck();
+        Deck simulationDeck = freshDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
-            shuffleSimulationDeck(simulationDeck, random);
+            shuffleDeck<kSimulationSwaps>(simulationDeck, random);
             benchmark::DoNotOptimize(simulationDeck);
         }
     }
@@ -64,7 +64,7 @@ void stdDrawsFloor(benchmark::State& state) {
     const auto level = state.range(0);
     std::mt19937 standard(kSeed);
     for (auto _ : state) {
-        Deck simulationDeck = freshSimulationDeck();
+        Deck simulationDeck = freshDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
             for (int swap = 0; swap < kSimulationSwaps; ++swap) {
                 const std::uint32_t i = (standard() >> 1) % kDeckSize;
