@@ -21,7 +21,7 @@ inline constexpr std::array<std::uint32_t, kRankCount> kTripleKey = {
 inline constexpr std::uint32_t kMaxTripleKeySum = 3 * kTripleKey.back();
 
 // The rank patterns of three cards numbered in ascending order, found by their key sums.
-constexpr std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
+consteval std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
     std::array<std::uint16_t, kMaxTripleKeySum + 1> columns{};
     std::uint16_t n = 0;
     for (std::size_t a = 0; a < kRankCount; ++a)
@@ -34,7 +34,7 @@ constexpr std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
 
 // The rank patterns of two cards numbered in ascending order, by 13 * rank + rank in either
 // order, as the offsets of their rows.
-constexpr std::array<std::uint32_t, kRankCount * kRankCount> rowsOfRanks() {
+consteval std::array<std::uint32_t, kRankCount * kRankCount> rowsOfRanks() {
     std::array<std::uint32_t, kRankCount * kRankCount> rows{};
     std::uint32_t n = 0;
     for (std::size_t a = 0; a < kRankCount; ++a)
