@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -20,7 +19,6 @@ namespace {
 TEST(Cards, TheFreshDeckInBothNotations) {
     const Deck deck = freshDeck();
     std::string codes, names;
-    std::set<std::string> distinct;
     for (int index = 0; index < kDeckSize; ++index) {
         const Card card = deck[static_cast<std::size_t>(index)];
         EXPECT_EQ(card.index(), index);
@@ -31,17 +29,12 @@ TEST(Cards, TheFreshDeckInBothNotations) {
                   card);
         codes += code;
         names += cardName(card) + ' ';
-        distinct.insert(cardName(card));
     }
     EXPECT_EQ(codes, "2c3c4c5c6c7c8c9cTcJcQcKcAc2d3d4d5d6d7d8d9dTdJdQdKdAd"
                      "2h3h4h5h6h7h8h9hThJhQhKhAh2s3s4s5s6s7s8s9sTsJsQsKsAs");
-    EXPECT_EQ(names.substr(0, names.find("2♦")), "2♣ 3♣ 4♣ 5♣ 6♣ 7♣ 8♣ 9♣ 10♣ J♣ Q♣ K♣ A♣ ");
-    EXPECT_EQ(cardName(Card{Suit::Diamonds, Rank::Jack}), "J♦");
-    EXPECT_EQ(cardName(Card{Suit::Hearts, Rank::Ten}), "10♥");
-    EXPECT_EQ(cardName(Card{Suit::Spades, Rank::Ace}), "A♠");
-    EXPECT_EQ(cardName(Card{Suit::Clubs, Rank::Queen}) + cardName(Card{Suit::Clubs, Rank::King}),
-              "Q♣K♣");
-    EXPECT_EQ(distinct.size(), 52u);
+    EXPECT_EQ(names, "2♣ 3♣ 4♣ 5♣ 6♣ 7♣ 8♣ 9♣ 10♣ J♣ Q♣ K♣ A♣ 2♦ 3♦ 4♦ 5♦ 6♦ 7♦ 8♦ 9♦ 10♦ J♦ Q♦ "
+                     "K♦ A♦ 2♥ 3♥ 4♥ 5♥ 6♥ 7♥ 8♥ 9♥ 10♥ J♥ Q♥ K♥ A♥ 2♠ 3♠ 4♠ 5♠ 6♠ 7♠ 8♠ 9♠ "
+                     "10♠ J♠ Q♠ K♠ A♠ ");
     EXPECT_EQ(Card{}, Card::fromIndex(0));
 
     for (const char* word : {"td", "tD", "aS", "QH"})
