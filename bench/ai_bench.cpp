@@ -84,12 +84,13 @@ double fastest(const std::vector<double>& times) {
 
 constexpr std::int64_t kGenius = levelValue(AiLevel::Genius);
 
+// At every level the options panel offers.
 BENCHMARK(assessAtLevel)
     ->Name("assess")
-    ->Arg(levelValue(AiLevel::Amateur))
-    ->Arg(levelValue(AiLevel::Expert))
-    ->Arg(levelValue(AiLevel::Master))
-    ->Arg(kGenius)
+    ->Apply([](benchmark::internal::Benchmark* levels) {
+        for (const AiLevel level : kAiLevels)
+            levels->Arg(levelValue(level));
+    })
     ->ComputeStatistics("min", fastest);
 BENCHMARK_CAPTURE(drawsFloor, fastest, fastestPath())
     ->Name("draws_floor")
