@@ -27,26 +27,15 @@ std::string_view rankText(Rank rank) noexcept {
     return kRankTexts[static_cast<std::size_t>(number(rank))];
 }
 
-std::string_view suitText(Suit suit) noexcept {
-    return kSuitTexts[static_cast<std::size_t>(number(suit))];
-}
-
 std::string cardName(Card card) {
     std::string name(rankText(card.rank));
-    name += suitText(card.suit);
+    name += kSuitTexts[static_cast<std::size_t>(number(card.suit))];
     return name;
 }
 
-char rankLetter(Rank rank) noexcept {
-    return kRankLetters[static_cast<std::size_t>(number(rank))];
-}
-
-char suitLetter(Suit suit) noexcept {
-    return kSuitLetters[static_cast<std::size_t>(number(suit))];
-}
-
 std::string cardCode(Card card) {
-    return {rankLetter(card.rank), suitLetter(card.suit)};
+    return {kRankLetters[static_cast<std::size_t>(number(card.rank))],
+            kSuitLetters[static_cast<std::size_t>(number(card.suit))]};
 }
 
 std::optional<Card> parseCardCode(std::string_view text) noexcept {

@@ -8,17 +8,14 @@
 
 namespace omaha {
 
-// Cards as the game writes them for the player: the rank "2" to "10", "J", "Q", "K", "A"
-// followed by the suit's symbol, "10♥", "A♠" (the hand history, the table read aloud, the
-// corners of the game's own card faces).
+// Cards as the game writes them for the player: the rank "2" to "10", "J", "Q", "K", "A" followed
+// by the suit's symbol, "10♥", "A♠" (the hand history, the table read aloud, the corners of the
+// game's own card faces).
 std::string_view rankText(Rank rank) noexcept;
-std::string_view suitText(Suit suit) noexcept;
 std::string cardName(Card card);
 
 // Cards as two letters, the rank (T for the ten) then the suit in lower case: "Th", "As", "2c"
 // (omaha-sim's input and output, and the test hands).
-char rankLetter(Rank rank) noexcept;
-char suitLetter(Suit suit) noexcept;
 std::string cardCode(Card card);
 
 // Reads a card written as two letters in either case ("Ah", "td", "2C"); nothing for any other
