@@ -1,7 +1,6 @@
 #include "ai/assess.h"
 
-#include "ai/simdeck.h"
-#include "core/table_state.h"
+#include "core/deck.h"
 #include "eval/omaha_hand.h"
 
 #include <cstddef>
@@ -97,10 +96,12 @@ std::int32_t assess(const Hole& hand, const Board& board, Street street, AiLevel
     }
 
     const std::size_t known = knownBoardCards(street);
-    Deck simulationDeck = freshSimulationDeck();
+    // Every estimate starts from a deck in card-index order, so that one random sequence always
+    // gives the same samples.
+    Deck simulationDeck = freshDeck();
     std::int32_t won = 0;
     for (std::int32_t sample = 0; sample <= levelValue(aiLevel); ++sample) {
-        shuffleSimulationDeck(simulationDeck, random);
+        shuffleDeck<kSimulationSwaps>(simulationDeck, random);
         const std::int32_t own =
             bestOmahaRank(hand, ownBoard(board, street, simulationDeck)).category;
         if (beatsSixOpponents(own, board, known, simulationDeck)) {

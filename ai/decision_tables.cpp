@@ -1,8 +1,7 @@
 #include "ai/decision_tables.h"
 
-#include "core/table_state.h"
-
 #include <array>
+#include <cstddef>
 #include <span>
 
 namespace omaha {
@@ -27,12 +26,16 @@ constexpr std::array<Step, 4> kFlopRaise{{{10, 10}, {20, 30}, {25, 40}, {30, 80}
 constexpr std::array<Step, 4> kTurnRaise{{{10, 5}, {20, 30}, {25, 40}, {50, 90}}};
 constexpr std::array<Step, 4> kRiverRaise{{{10, 10}, {20, 30}, {25, 40}, {50, 90}}};
 
-std::int32_t lookup(std::span<const Step> row, std::int32_t strength) {
+// The chance on `street` from the row of each betting street, pre-flop first.
+std::int32_t lookup(const std::array<std::span<const Step>, 4>& rows, Street street,
+                    std::int32_t strength) {
+    // No decision is asked for outside the four betting streets.
+    if (street < Street::Preflop || street > Street::River)
+        return 0;
     std::int32_t chance = 0;
-    for (const Step& step : row) {
-        if (strength > step.above) {
+    for (const Step& step : rows[static_cast<std::size_t>(streetNumber(street) - 1)]) {
+        if (strength > step.above)
             chance = step.chance;
-        }
     }
     return chance;
 }
@@ -40,33 +43,11 @@ std::int32_t lookup(std::span<const Step> row, std::int32_t strength) {
 } // namespace
 
 std::int32_t callChance(Street street, std::int32_t strength) noexcept {
-    switch (street) {
-    case Street::Preflop:
-        return lookup(kPreflopCall, strength);
-    case Street::Flop:
-        return lookup(kFlopCall, strength);
-    case Street::Turn:
-        return lookup(kTurnCall, strength);
-    case Street::River:
-        return lookup(kRiverCall, strength);
-    default:
-        return 0; // no decision is asked for outside the four betting streets
-    }
+    return lookup({kPreflopCall, kFlopCall, kTurnCall, kRiverCall}, street, strength);
 }
 
 std::int32_t raiseChance(Street street, std::int32_t strength) noexcept {
-    switch (street) {
-    case Street::Preflop:
-        return lookup(kPreflopRaise, strength);
-    case Street::Flop:
-        return lookup(kFlopRaise, strength);
-    case Street::Turn:
-        return lookup(kTurnRaise, strength);
-    case Street::River:
-        return lookup(kRiverRaise, strength);
-    default:
-        return 0;
-    }
+    return lookup({kPreflopRaise, kFlopRaise, kTurnRaise, kRiverRaise}, street, strength);
 }
 
 } // namespace omaha

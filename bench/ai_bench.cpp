@@ -3,10 +3,9 @@
 // game's own random source (on each vector path the processor has) and with the plain standard
 // Mersenne Twister that the source reproduces, so the gain shows in one run.
 #include "ai/assess.h"
-#include "ai/simdeck.h"
 #include "core/card.h"
+#include "core/deck.h"
 #include "core/random31.h"
-#include "core/table_state.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -23,9 +22,12 @@ constexpr std::uint32_t kSeed = 20240601;
 
 // A flop on which the hand is strong enough that most samples are played out against all six
 // opponents (the estimate stops at the first opponent that beats it): top two pair.
-constexpr Hole kHand = {Card{3, 12}, Card{2, 11}, Card{1, 10}, Card{0, 4}}; // As Kh Qd 6c
-constexpr Board kFlopBoard = {Card{1, 12}, Card{0, 11}, Card{2, 7},         // Ad Kc 9h
-                              Card{3, 2}, Card{0, 0}};                      // unseen: 4s 2c
+constexpr Hole kHand = {Card{Suit::Spades, Rank::Ace}, Card{Suit::Hearts, Rank::King},
+                        Card{Suit::Diamonds, Rank::Queen}, Card{Suit::Clubs, Rank::Six}};
+// The flop Ad Kc 9h; the turn 4s and the river 2c are unseen.
+constexpr Board kFlopBoard = {Card{Suit::Diamonds, Rank::Ace}, Card{Suit::Clubs, Rank::King},
+                              Card{Suit::Hearts, Rank::Nine}, Card{Suit::Spades, Rank::Four},
+                              Card{Suit::Clubs, Rank::Two}};
 
 // One strength estimate on the flop at the level given as the argument.
 void assessAtLevel(benchmark::State& state) {
@@ -48,9 +50,9 @@ void drawsFloor(benchmark::State& state, TwistPath path) {
     const auto level = state.range(0);
     Random31 random(kSeed, path);
     for (auto _ : state) {
-        Deck simulationDeck = freshSimulationDeck();
+        Deck simulationDeck = freshDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
-            shuffleSimulationDeck(simulationDeck, random);
+            shuffleDeck<kSimulationSwaps>(simulationDeck, random);
             benchmark::DoNotOptimize(simulationDeck);
         }
     }
@@ -62,7 +64,7 @@ void stdDrawsFloor(benchmark::State& state) {
     const auto level = state.range(0);
     std::mt19937 standard(kSeed);
     for (auto _ : state) {
-        Deck simulationDeck = freshSimulationDeck();
+        Deck simulationDeck = freshDeck();
         for (std::int64_t sample = 0; sample <= level; ++sample) {
             for (int swap = 0; swap < kSimulationSwaps; ++swap) {
                 const std::uint32_t i = (standard() >> 1) % kDeckSize;
@@ -82,12 +84,13 @@ double fastest(const std::vector<double>& times) {
 
 constexpr std::int64_t kGenius = levelValue(AiLevel::Genius);
 
+// At every level the options panel offers.
 BENCHMARK(assessAtLevel)
     ->Name("assess")
-    ->Arg(levelValue(AiLevel::Amateur))
-    ->Arg(levelValue(AiLevel::Expert))
-    ->Arg(levelValue(AiLevel::Master))
-    ->Arg(kGenius)
+    ->Apply([](benchmark::internal::Benchmark* levels) {
+        for (const AiLevel level : kAiLevels)
+            levels->Arg(levelValue(level));
+    })
     ->ComputeStatistics("min", fastest);
 BENCHMARK_CAPTURE(drawsFloor, fastest, fastestPath())
     ->Name("draws_floor")

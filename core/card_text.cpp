@@ -1,35 +1,51 @@
 #include "core/card_text.h"
 
+#include <array>
 #include <cctype>
+#include <cstddef>
 
 namespace omaha {
 
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA";
+constexpr std::array<std::string_view, kRankCount> kRankTexts = {"2", "3",  "4", "5", "6", "7", "8",
+                                                                 "9", "10", "J", "Q", "K", "A"};
+constexpr std::array<std::string_view, kSuitCount> kSuitTexts = {"♣", "♦", "♥", "♠"};
+constexpr std::string_view kRankLetters = "23456789TJQKA";
+constexpr std::string_view kSuitLetters = "cdhs";
+
+char upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 } // namespace
 
-std::optional<Card> parseCard(std::string_view text) noexcept {
-    constexpr std::string_view kSuits = "CDHS";
-    if (text.size() != 2)
-        return std::nullopt;
-    const auto upper = [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    };
-    const std::size_t rank = kRanks.find(upper(text[0]));
-    const std::size_t suit = kSuits.find(upper(text[1]));
-    if (rank == std::string_view::npos || suit == std::string_view::npos)
-        return std::nullopt;
-    return Card{static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank)};
+std::string_view rankText(Rank rank) noexcept {
+    return kRankTexts[static_cast<std::size_t>(number(rank))];
 }
 
-std::string cardText(Card card) {
-    constexpr std::string_view kSuitLetters = "cdhs";
-    if (card.rank < 0 || card.rank > 12 || card.suit < 0 || card.suit > 3)
-        return "??";
-    return {kRanks[static_cast<std::size_t>(card.rank)],
-            kSuitLetters[static_cast<std::size_t>(card.suit)]};
+std::string cardName(Card card) {
+    std::string name(rankText(card.rank));
+    name += kSuitTexts[static_cast<std::size_t>(number(card.suit))];
+    return name;
+}
+
+std::string cardCode(Card card) {
+    return {kRankLetters[static_cast<std::size_t>(number(card.rank))],
+            kSuitLetters[static_cast<std::size_t>(number(card.suit))]};
+}
+
+std::optional<Card> parseCardCode(std::string_view text) noexcept {
+    if (text.size() != 2)
+        return std::nullopt;
+    const std::size_t rank = kRankLetters.find(upper(text[0]));
+    const std::size_t suit = kSuitLetters.find(lower(text[1]));
+    if (rank == std::string_view::npos || suit == std::string_view::npos)
+        return std::nullopt;
+    return Card{static_cast<Suit>(suit), static_cast<Rank>(rank)};
 }
 
 } // namespace omaha

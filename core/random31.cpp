@@ -79,8 +79,7 @@ const BlockKernel& blockKernel(TwistPath path) {
 
 } // namespace mt19937
 
-Random31::Random31(std::uint32_t seed, TwistPath path)
-    : path_(path), kernel_(&mt19937::blockKernel(path)) {
+Random31::Random31(std::uint32_t seed, TwistPath path) : kernel_(&mt19937::blockKernel(path)) {
     this->seed(seed);
 }
 

@@ -42,8 +42,6 @@ public:
     // card positions this way.
     void takeModulo52(std::span<std::uint8_t> indices);
 
-    TwistPath path() const { return path_; }
-
 private:
     static constexpr std::size_t kBlockSize = 624;
 
@@ -53,7 +51,6 @@ private:
     // The draws of the current block, already tempered and shifted; those before next_ are used.
     std::array<std::uint32_t, kBlockSize> ready_{};
     std::size_t next_ = kBlockSize;
-    TwistPath path_;
     const mt19937::BlockKernel* kernel_;
 };
 

@@ -19,10 +19,6 @@ inline constexpr SeatCode kFreak = 7;
 inline constexpr SeatCode kHuman = 8;
 inline constexpr int kSeatCount = 8;
 
-constexpr bool isSeatCode(SeatCode code) {
-    return code >= 1 && code <= kSeatCount;
-}
-
 // The seat that plays after `code`.
 constexpr SeatCode seatAfter(SeatCode code) {
     return code == kRobot ? kHuman : code - 1;

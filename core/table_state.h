@@ -2,6 +2,7 @@
 
 #include "core/ai_level.h"
 #include "core/card.h"
+#include "core/card_backs.h"
 #include "core/random31.h"
 #include "core/seats.h"
 #include "core/street.h"
@@ -20,10 +21,6 @@ struct Seat {
     // A seat takes part in the hand while it has chips and has not folded.
     constexpr bool active() const { return cash > 0 && !folded; }
 };
-
-// The picture numbers of the four card backs: Denum, Cloth, Rock, Leather.
-inline constexpr std::int32_t kFirstCardBack = 52;
-inline constexpr std::int32_t kLastCardBack = 55;
 
 // Where the hand stands. A Deal starts the betting, which ends when the pot is paid: at the
 // showdown, or to the human once every computer seat is out. The next Deal starts another hand.

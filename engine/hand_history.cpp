@@ -1,5 +1,6 @@
 #include "engine/hand_history.h"
 
+#include "core/card_text.h"
 #include "core/seat_facts.h"
 
 #include <array>
@@ -31,17 +32,6 @@ std::string cardNames(const std::array<Card, N>& cards) {
 }
 
 } // namespace
-
-std::string cardName(Card card) {
-    static constexpr std::array<std::string_view, 13> kRanks = {"2", "3",  "4", "5", "6", "7", "8",
-                                                                "9", "10", "J", "Q", "K", "A"};
-    static constexpr std::array<std::string_view, 4> kSuits = {"♣", "♦", "♥", "♠"};
-    if (card.rank < 0 || card.rank > 12 || card.suit < 0 || card.suit > 3)
-        return "?";
-    std::string name(kRanks[static_cast<std::size_t>(card.rank)]);
-    name += kSuits[static_cast<std::size_t>(card.suit)];
-    return name;
-}
 
 void HandHistory::newGame(std::int32_t startingCash) {
     newGameLine_ = "New game: every seat starts with " + std::to_string(startingCash);

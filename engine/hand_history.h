@@ -46,7 +46,4 @@ private:
     std::function<void()> changed_;
 };
 
-// A card as the history writes it, rank then suit symbol: "10♥", "A♠".
-std::string cardName(Card card);
-
 } // namespace omaha

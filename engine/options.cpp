@@ -1,4 +1,6 @@
+#include "core/card_backs.h"
 #include "engine/game.h"
+#include "engine/option_values.h"
 #include "engine/saved_game.h"
 #include "engine/whole_number.h"
 
@@ -7,25 +9,12 @@
 
 namespace omaha {
 
-namespace {
-
-// What the options panel accepts as the initial cash and as the target.
-constexpr std::int32_t kLowestCash = 100;
-constexpr std::int32_t kHighestCash = 1'000'000;
-
-// The betting limits run from level 1 (bets of 2 and 4) to level 5 (10 and 20).
-constexpr int kLowestBetLevel = 1;
-constexpr int kHighestBetLevel = 5;
-
-} // namespace
-
 void Game::startNewGame(std::string_view moneyText) {
     const auto cash = parseWholeNumber(moneyText);
     if (!cash)
         throw GameError("'" + std::string(moneyText) + "' is not a valid integer value");
-    // The same limits as the initial cash of the options panel: a game where nobody has chips
-    // could never be played, and one whose target lies beyond the largest cash would never end.
-    if (*cash < kLowestCash || *cash > kHighestCash) {
+    // The same limits as the initial cash of the options panel.
+    if (!isCashWithinLimits(*cash)) {
         view_.showMessage("the value is off limits", "");
         return;
     }
@@ -52,7 +41,7 @@ std::optional<std::int32_t> Game::acceptCashAmount(std::string_view text) {
         view_.showMessage("Invalid value", "");
         return std::nullopt;
     }
-    if (*amount < kLowestCash || *amount > kHighestCash) {
+    if (!isCashWithinLimits(*amount)) {
         view_.showMessage("the value is off limits", "");
         return std::nullopt;
     }
@@ -83,13 +72,13 @@ void Game::enterTarget(std::string_view text) {
 
 void Game::changeBetLevel(int level) {
     level = std::clamp(level, kLowestBetLevel, kHighestBetLevel);
-    table_.smallBet = 2 * level;
-    table_.bigBet = 4 * level;
+    table_.smallBet = smallBetAt(level);
+    table_.bigBet = bigBetAt(level);
     settings_.writeInts({{"Bet", "small", table_.smallBet}, {"Bet", "big", table_.bigBet}});
 }
 
 void Game::chooseCardBack(int item) {
-    if (item < 0 || item > kLastCardBack - kFirstCardBack)
+    if (item < 0 || item >= kCardBackCount)
         return;
     table_.cardBack = kFirstCardBack + item;
     paintCards();

@@ -61,7 +61,7 @@ bool readCards(std::string_view text, std::span<Card> cards) {
     if (text.size() != 2 * cards.size())
         return false;
     for (std::size_t k = 0; k < cards.size(); ++k) {
-        const std::optional<Card> card = parseCard(text.substr(2 * k, 2));
+        const std::optional<Card> card = parseCardCode(text.substr(2 * k, 2));
         if (!card)
             return false;
         cards[k] = *card;
@@ -72,7 +72,7 @@ bool readCards(std::string_view text, std::span<Card> cards) {
 std::string cardsText(std::span<const Card> cards) {
     std::string text;
     for (const Card& card : cards)
-        text += cardText(card);
+        text += cardCode(card);
     return text;
 }
 
@@ -206,7 +206,7 @@ std::optional<Card> repeatedCard(const Position& position) {
 // What keeps the game from reaching a position whose every field could be read, or "".
 std::string unreachable(const Position& p) {
     if (const std::optional<Card> card = repeatedCard(p))
-        return cardText(*card) + " appears twice";
+        return cardCode(*card) + " appears twice";
     std::vector<std::string> bettors;
     int folded = 0;
     for (SeatCode seat = kFreak; seat >= kRobot; --seat) {

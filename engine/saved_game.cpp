@@ -1,6 +1,8 @@
 #include "engine/saved_game.h"
 
+#include "core/card_backs.h"
 #include "core/seat_facts.h"
+#include "engine/option_values.h"
 
 #include <array>
 #include <cstdint>
@@ -10,28 +12,20 @@ namespace omaha {
 
 namespace {
 
-constexpr std::int32_t kDefaultCash = 1200;
-// A first run plays to 600 over the initial cash, although the options panel shows 1000 until the
-// file has been read.
-constexpr std::int32_t kDefaultTarget = 600;
-// Level 1 of the betting limits.
-constexpr std::int32_t kDefaultSmallBet = 2;
-constexpr std::int32_t kDefaultBigBet = 4;
+// A hand-edited file may hold anything: the cash and the card back are read only within what the
+// options panel accepts (a card back far out of range overflows the panel's list index), and a bet
+// from 1 to 1,000,000 (a negative bet would make a negative pot), also one that no betting limit
+// gives.
+using Acceptable = bool (*)(std::int32_t) noexcept;
 
-// The values that the options panel accepts. A hand-edited file may hold anything: a negative bet
-// would make a negative pot, and a card back far out of range overflows the panel's list index.
-struct Limits {
-    std::int32_t lowest;
-    std::int32_t highest;
-};
-constexpr Limits kBetLimits{1, 1'000'000};
-constexpr Limits kCashLimits{100, 1'000'000};
-constexpr Limits kCardBackLimits{kFirstCardBack, kLastCardBack};
+constexpr bool isUsableBet(std::int32_t bet) noexcept {
+    return bet >= 1 && bet <= 1'000'000;
+}
 
-std::int32_t readWithin(const SettingsStore& store, std::string_view section, std::string_view key,
-                        std::int32_t fallback, Limits limits) {
+std::int32_t readAcceptable(const SettingsStore& store, std::string_view section,
+                            std::string_view key, std::int32_t fallback, Acceptable acceptable) {
     const std::int32_t value = store.readInt(section, key, fallback);
-    return value >= limits.lowest && value <= limits.highest ? value : fallback;
+    return acceptable(value) ? value : fallback;
 }
 
 // Every seat's cash, in the order the cash keys are always written, into `out`.
@@ -48,9 +42,9 @@ void loadSavedGame(TableState& table, SettingsStore& store) {
     table.backgroundColour = store.readInt("Background", "Color", 0);
     for (const SeatCode seat : kCashKeyOrder)
         table.seats[seat].cash = store.readInt("Cash", seatFacts(seat).cashKey, kDefaultCash);
-    table.targetMargin = readWithin(store, "Cash", "until", kDefaultTarget, kCashLimits);
-    table.startingCash = readWithin(store, "Cash", "initial", kDefaultCash, kCashLimits);
-    table.cardBack = readWithin(store, "Card", "back", kFirstCardBack, kCardBackLimits);
+    table.targetMargin = readAcceptable(store, "Cash", "until", kDefaultTarget, isCashWithinLimits);
+    table.startingCash = readAcceptable(store, "Cash", "initial", kDefaultCash, isCashWithinLimits);
+    table.cardBack = readAcceptable(store, "Card", "back", kFirstCardBack, isCardBack);
 
     // The echo makes a first run create the file, and adds any of these keys that it lacks, in
     // the order in which they were read.
@@ -64,9 +58,10 @@ void loadSavedGame(TableState& table, SettingsStore& store) {
 
     // Not echoed: these enter the file only when the player first changes them in the options.
     table.aiLevel =
-        static_cast<AiLevel>(store.readInt("Levels", "comp", levelValue(AiLevel::Amateur)));
-    table.smallBet = readWithin(store, "Bet", "small", kDefaultSmallBet, kBetLimits);
-    table.bigBet = readWithin(store, "Bet", "big", kDefaultBigBet, kBetLimits);
+        static_cast<AiLevel>(store.readInt("Levels", "comp", levelValue(kDefaultAiLevel)));
+    table.smallBet =
+        readAcceptable(store, "Bet", "small", smallBetAt(kDefaultBetLevel), isUsableBet);
+    table.bigBet = readAcceptable(store, "Bet", "big", bigBetAt(kDefaultBetLevel), isUsableBet);
 }
 
 void saveCash(const TableState& table, SettingsStore& store) {

@@ -7,7 +7,7 @@ namespace omaha {
 
 namespace {
 
-using Names = std::array<std::string_view, 13>;
+using Names = std::array<std::string_view, kRankCount>;
 
 // One table per hand class, indexed by the class's deciding rank (0 for a two up to 12 for an
 // ace); the full texts are written out so that each is a static string the caller may keep.

@@ -21,7 +21,7 @@ using Columns = std::array<std::uint32_t, 10>;
 inline Columns columnsOf(const Board& board) noexcept {
     std::array<std::uint32_t, 5> key{};
     for (std::size_t i = 0; i < key.size(); ++i)
-        key[i] = OmahaTable::tripleKey(board[i]);
+        key[i] = OmahaTable::tripleKey(board[i].rank);
     Columns columns{};
     for (std::size_t t = 0; t < kTriples.size(); ++t)
         columns[t] =
@@ -30,13 +30,13 @@ inline Columns columnsOf(const Board& board) noexcept {
 }
 
 // Cards counted by suit, four bits a suit.
-constexpr std::array<std::uint32_t, 4> kOneOfSuit = {0x1, 0x10, 0x100, 0x1000};
+constexpr std::array<std::uint32_t, kSuitCount> kOneOfSuit = {0x1, 0x10, 0x100, 0x1000};
 
 template <std::size_t N>
 inline std::uint32_t suitCounts(const std::array<Card, N>& cards) noexcept {
     std::uint32_t counts = 0;
     for (const Card& card : cards)
-        counts += kOneOfSuit[static_cast<std::uint32_t>(card.suit)];
+        counts += kOneOfSuit[static_cast<std::size_t>(number(card.suit))];
     return counts;
 }
 
@@ -54,7 +54,7 @@ inline bool sameSuit(Card a, Card b, Card c) noexcept {
 
 // The columns for a pair of `suit` when the board holds three cards of it: its triples of that
 // suit move to the columns of five cards of one suit.
-Columns flushColumns(const Board& board, Columns columns, std::int32_t suit) noexcept {
+Columns flushColumns(const Board& board, Columns columns, Suit suit) noexcept {
     for (std::size_t t = 0; t < kTriples.size(); ++t) {
         const Card a = board[kTriples[t][0]];
         if (a.suit == suit && sameSuit(a, board[kTriples[t][1]], board[kTriples[t][2]]))
@@ -90,7 +90,7 @@ inline Entry bestOfPair(const Entry* row, const Columns& c, std::uint32_t firstP
 // would crowd the registers of the common case.
 [[gnu::noinline]] Entry bestOfFlushPair(const OmahaTable& table, Card p1, Card p2,
                                         const Board& board, std::uint32_t firstPlace) noexcept {
-    return bestOfPair(table.row(p1, p2), flushColumns(board, columnsOf(board), p1.suit),
+    return bestOfPair(table.row(p1.rank, p2.rank), flushColumns(board, columnsOf(board), p1.suit),
                       firstPlace);
 }
 
@@ -112,7 +112,7 @@ HandRank bestPairRank(Card p1, Card p2, const Board& board) noexcept {
     const OmahaTable& table = OmahaTable::instance();
     if (flushPossible(suitCounts(board), suitCounts(std::array<Card, 2>{p1, p2})))
         return OmahaTable::unpack(bestOfFlushPair(table, p1, p2, board, 0));
-    return OmahaTable::unpack(bestOfPair(table.row(p1, p2), columnsOf(board), 0));
+    return OmahaTable::unpack(bestOfPair(table.row(p1.rank, p2.rank), columnsOf(board), 0));
 }
 
 HandRank bestOmahaRank(const Hole& hole, const Board& board) noexcept {
@@ -120,7 +120,7 @@ HandRank bestOmahaRank(const Hole& hole, const Board& board) noexcept {
     const Columns columns = columnsOf(board);
     std::array<Entry, 6> best{};
     for (std::size_t p = 0; p < kPairs.size(); ++p)
-        best[p] = bestOfPair(table.row(hole[kPairs[p][0]], hole[kPairs[p][1]]), columns,
+        best[p] = bestOfPair(table.row(hole[kPairs[p][0]].rank, hole[kPairs[p][1]].rank), columns,
                              static_cast<std::uint32_t>(10 * p));
     if (flushPossible(suitCounts(board), suitCounts(hole)))
         redoFlushPairs(table, hole, board, best);

@@ -16,17 +16,17 @@ inline constexpr int kTriplePatterns = 455;
 inline constexpr std::uint32_t kRowSize = 2 * kTriplePatterns;
 
 // Each rank has a key such that the sums of any three keys, repeats allowed, all differ.
-inline constexpr std::array<std::uint32_t, 13> kTripleKey = {0,   1,   4,   13,  32,   71,  124,
-                                                             218, 375, 572, 744, 1208, 1556};
-inline constexpr std::uint32_t kMaxTripleKeySum = 3 * kTripleKey[12];
+inline constexpr std::array<std::uint32_t, kRankCount> kTripleKey = {
+    0, 1, 4, 13, 32, 71, 124, 218, 375, 572, 744, 1208, 1556};
+inline constexpr std::uint32_t kMaxTripleKeySum = 3 * kTripleKey.back();
 
 // The rank patterns of three cards numbered in ascending order, found by their key sums.
-constexpr std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
+consteval std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
     std::array<std::uint16_t, kMaxTripleKeySum + 1> columns{};
     std::uint16_t n = 0;
-    for (std::size_t a = 0; a < 13; ++a)
-        for (std::size_t b = a; b < 13; ++b)
-            for (std::size_t c = b; c < 13; ++c)
+    for (std::size_t a = 0; a < kRankCount; ++a)
+        for (std::size_t b = a; b < kRankCount; ++b)
+            for (std::size_t c = b; c < kRankCount; ++c)
                 columns[static_cast<std::size_t>(kTripleKey[a] + kTripleKey[b] + kTripleKey[c])] =
                     n++;
     return columns;
@@ -34,12 +34,12 @@ constexpr std::array<std::uint16_t, kMaxTripleKeySum + 1> columnsOfKeySums() {
 
 // The rank patterns of two cards numbered in ascending order, by 13 * rank + rank in either
 // order, as the offsets of their rows.
-constexpr std::array<std::uint32_t, 13 * 13> rowsOfRanks() {
-    std::array<std::uint32_t, 13 * 13> rows{};
+consteval std::array<std::uint32_t, kRankCount * kRankCount> rowsOfRanks() {
+    std::array<std::uint32_t, kRankCount * kRankCount> rows{};
     std::uint32_t n = 0;
-    for (std::size_t a = 0; a < 13; ++a)
-        for (std::size_t b = a; b < 13; ++b) {
-            rows[13 * a + b] = rows[13 * b + a] = n * kRowSize;
+    for (std::size_t a = 0; a < kRankCount; ++a)
+        for (std::size_t b = a; b < kRankCount; ++b) {
+            rows[kRankCount * a + b] = rows[kRankCount * b + a] = n * kRowSize;
             ++n;
         }
     return rows;
@@ -81,8 +81,8 @@ public:
     static constexpr std::uint32_t kFlushColumns = kTriplePatterns;
     static constexpr std::uint32_t kRowSize = rank_patterns::kRowSize;
 
-    static constexpr std::uint32_t tripleKey(Card card) noexcept {
-        return rank_patterns::kTripleKey[static_cast<std::uint32_t>(card.rank)];
+    static constexpr std::uint32_t tripleKey(Rank rank) noexcept {
+        return rank_patterns::kTripleKey[static_cast<std::size_t>(number(rank))];
     }
 
     // The column of the three cards whose keys add up to `keySum`, for mixed suits.
@@ -97,10 +97,9 @@ public:
         return table != nullptr ? *table : build();
     }
 
-    // The row of the private cards p1, p2, to be indexed by column.
-    const Entry* row(Card p1, Card p2) const noexcept {
-        const auto ranks =
-            13 * static_cast<std::uint32_t>(p1.rank) + static_cast<std::uint32_t>(p2.rank);
+    // The row of two private cards of ranks r1 and r2, to be indexed by column.
+    const Entry* row(Rank r1, Rank r2) const noexcept {
+        const auto ranks = static_cast<std::size_t>(kRankCount * number(r1) + number(r2));
         return entries_.data() + rank_patterns::kRowOfRanks[ranks];
     }
 

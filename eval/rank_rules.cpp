@@ -12,16 +12,16 @@ namespace {
 struct Chain {
     int steps = -1;
     int top = 0;
-    int suit = 0;
+    Suit suit = Suit::Clubs;
 };
 
 // Follows successive ranks, up to five times, from the lowest rank whose successor is present.
 // With `suitMatters` only cards of one suit count: that of the first card, in the given order,
 // with the start rank.
 Chain followChain(const FiveCards& cards, bool suitMatters) {
-    std::array<bool, 13> present{};
+    std::array<bool, kRankCount> present{};
     for (const Card& c : cards)
-        present[c.rank] = true;
+        present[number(c.rank)] = true;
     int start = -1;
     for (int r = 0; r < 12; ++r) {
         if (present[r] && present[r + 1]) {
@@ -33,7 +33,7 @@ Chain followChain(const FiveCards& cards, bool suitMatters) {
     if (start < 0)
         return chain;
     for (const Card& c : cards) {
-        if (c.rank == start) {
+        if (number(c.rank) == start) {
             chain.suit = c.suit;
             break;
         }
@@ -42,9 +42,9 @@ Chain followChain(const FiveCards& cards, bool suitMatters) {
     chain.top = start;
     for (int step = 0; step < 5; ++step) {
         for (const Card& c : cards) {
-            if (c.rank == chain.top + 1 && (!suitMatters || c.suit == chain.suit)) {
+            if (number(c.rank) == chain.top + 1 && (!suitMatters || c.suit == chain.suit)) {
                 ++chain.steps;
-                chain.top = c.rank;
+                chain.top = number(c.rank);
                 break;
             }
         }
@@ -52,9 +52,9 @@ Chain followChain(const FiveCards& cards, bool suitMatters) {
     return chain;
 }
 
-bool hasAce(const FiveCards& cards, bool suitMatters, int suit) {
+bool hasAce(const FiveCards& cards, bool suitMatters, Suit suit) {
     for (const Card& c : cards)
-        if (c.rank == 12 && (!suitMatters || c.suit == suit))
+        if (c.rank == Rank::Ace && (!suitMatters || c.suit == suit))
             return true;
     return false;
 }
@@ -70,7 +70,7 @@ HandRank rankByRules(const FiveCards& cards) noexcept {
     // Ranks sorted from high to low, repeats kept.
     std::array<int, 5> sorted{};
     for (int i = 0; i < 5; ++i)
-        sorted[i] = cards[i].rank;
+        sorted[i] = number(cards[i].rank);
     for (int i = 1; i < 5; ++i)
         for (int j = i; j > 0 && sorted[j - 1] < sorted[j]; --j)
             std::swap(sorted[j - 1], sorted[j]);
@@ -84,12 +84,12 @@ HandRank rankByRules(const FiveCards& cards) noexcept {
     const Chain chain = followChain(cards, false);
     if (chain.steps == 4)
         return {400 + chain.top, 0};
-    if (chain.steps == 3 && chain.top == 3 && hasAce(cards, false, 0))
+    if (chain.steps == 3 && chain.top == 3 && hasAce(cards, false, Suit::Clubs))
         return {403, 0};
 
-    std::array<int, 13> count{};
+    std::array<int, kRankCount> count{};
     for (const Card& c : cards)
-        ++count[c.rank];
+        ++count[number(c.rank)];
     int four = -1, three = -1, highPair = -1, lowPair = -1;
     for (int r = 12; r >= 0; --r) {
         if (count[r] >= 4)

@@ -14,20 +14,21 @@ namespace {
 
 // Five ranks in ascending order, repeats allowed: one of the 6188 rank patterns of a hand.
 struct RankPattern {
-    std::array<int, 5> ranks{};
+    std::array<Rank, 5> ranks{};
     std::int32_t keySum = 0;
 };
 
 std::vector<RankPattern> allPatternsByKeySum() {
     std::vector<RankPattern> patterns;
-    for (int a = 0; a < 13; ++a)
-        for (int b = a; b < 13; ++b)
-            for (int c = b; c < 13; ++c)
-                for (int d = c; d < 13; ++d)
-                    for (int e = d; e < 13; ++e) {
-                        RankPattern pattern{{a, b, c, d, e}, 0};
-                        for (int rank : pattern.ranks)
-                            pattern.keySum += RankTable::kRankKey[static_cast<std::size_t>(rank)];
+    const auto rank = [](int n) { return static_cast<Rank>(n); };
+    for (int a = 0; a < kRankCount; ++a)
+        for (int b = a; b < kRankCount; ++b)
+            for (int c = b; c < kRankCount; ++c)
+                for (int d = c; d < kRankCount; ++d)
+                    for (int e = d; e < kRankCount; ++e) {
+                        RankPattern pattern{{rank(a), rank(b), rank(c), rank(d), rank(e)}, 0};
+                        for (const Rank r : pattern.ranks)
+                            pattern.keySum += RankTable::key(r);
                         patterns.push_back(pattern);
                     }
     std::sort(patterns.begin(), patterns.end(),
@@ -39,7 +40,7 @@ std::vector<RankPattern> allPatternsByKeySum() {
 FiveCards cardsOf(const RankPattern& pattern, bool flush) {
     FiveCards cards{};
     for (std::size_t i = 0; i < 5; ++i)
-        cards[i] = Card{flush || i != 1 ? 0 : 1, pattern.ranks[i]};
+        cards[i] = Card{flush || i != 1 ? Suit::Clubs : Suit::Diamonds, pattern.ranks[i]};
     return cards;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 
 namespace omaha {
@@ -18,12 +19,12 @@ namespace omaha {
 class RankTable {
 public:
     // Greedily chosen: each key is the smallest that keeps all five-key sums distinct.
-    static constexpr std::array<std::int32_t, 13> kRankKey = {
+    static constexpr std::array<std::int32_t, kRankCount> kRankKey = {
         0, 1, 6, 31, 108, 366, 926, 2286, 5733, 12905, 27316, 44676, 94545};
-    static constexpr std::int32_t kMaxKeySum = 5 * kRankKey[12];
+    static constexpr std::int32_t kMaxKeySum = 5 * kRankKey.back();
 
-    static constexpr std::int32_t key(Card card) noexcept {
-        return kRankKey[static_cast<std::uint32_t>(card.rank)];
+    static constexpr std::int32_t key(Rank rank) noexcept {
+        return kRankKey[static_cast<std::size_t>(number(rank))];
     }
 
     // The table, built on the first call. Later calls cost one load and a well-predicted test,
@@ -36,11 +37,11 @@ public:
     // The value of five cards. Five of one suit are rare enough for a branch that is almost
     // never taken.
     HandRank rankOf(const FiveCards& cards) const noexcept {
-        const std::int32_t keySum =
-            key(cards[0]) + key(cards[1]) + key(cards[2]) + key(cards[3]) + key(cards[4]);
-        const std::int32_t suit = cards[0].suit;
-        if (((cards[1].suit ^ suit) | (cards[2].suit ^ suit) | (cards[3].suit ^ suit) |
-             (cards[4].suit ^ suit)) == 0) [[unlikely]]
+        const std::int32_t keySum = key(cards[0].rank) + key(cards[1].rank) + key(cards[2].rank) +
+                                    key(cards[3].rank) + key(cards[4].rank);
+        const int suit = number(cards[0].suit);
+        if (((number(cards[1].suit) ^ suit) | (number(cards[2].suit) ^ suit) |
+             (number(cards[3].suit) ^ suit) | (number(cards[4].suit) ^ suit)) == 0) [[unlikely]]
             return rank(keySum, true);
         return rank(keySum, false);
     }

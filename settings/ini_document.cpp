@@ -1,5 +1,6 @@
 #include "settings/ini_document.h"
 
+#include "settings/byte_order_mark.h"
 #include "settings/ini_model.h"
 
 namespace omaha {
@@ -50,7 +51,7 @@ std::string writeIni(const IniModel& model) {
     std::string out;
     out.reserve(model.text.size() + 4096);
     if (model.byteOrderMark) {
-        out += "\xEF\xBB\xBF";
+        out += kByteOrderMark;
     }
     bool gap = false; // two line ends are due before what comes next
     if (model.fileComment) {

@@ -1,11 +1,10 @@
+#include "settings/byte_order_mark.h"
 #include "settings/ini_model.h"
 #include "settings/ini_repairs.h"
 
 namespace omaha {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';

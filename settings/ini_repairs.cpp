@@ -1,10 +1,10 @@
 #include "settings/ini_repairs.h"
 
+#include "settings/byte_order_mark.h"
+
 namespace omaha {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';

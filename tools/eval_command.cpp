@@ -49,7 +49,7 @@ ReadLine readCards(std::string_view line) {
             ++end;
         const std::string_view word = line.substr(pos, end - pos);
         pos = end;
-        const std::optional<Card> card = parseCard(word);
+        const std::optional<Card> card = parseCardCode(word);
         if (!card) {
             if (read.error.empty())
                 read.error = "not a card: " + quotedWord(shortened(word));
@@ -91,7 +91,7 @@ std::optional<std::string> answer(std::string_view line) {
         return "error: " + std::to_string(read.count) + (read.count == 1 ? " card" : " cards") +
                " on the line; expected 5, 7 or 9";
     if (const std::optional<Card> repeated = repeatedCard(read))
-        return "error: " + cardText(*repeated) + " appears more than once";
+        return "error: " + cardCode(*repeated) + " appears more than once";
     const HandRank rank = evaluate(read);
     std::string text = std::to_string(rank.category) + ' ' + std::to_string(rank.kicker);
     if (const std::string_view name = handName(rank.category); !name.empty())

@@ -91,7 +91,7 @@ std::string eventJson(std::string_view event, const TableState& table, const Rec
     for (std::size_t k = 0; k < table.board.size(); ++k) {
         if (k > 0)
             out += ',';
-        appendString(out, cardText(table.board[k]));
+        appendString(out, cardCode(table.board[k]));
     }
     out += ']';
     appendSeats(out, "hole", [&](SeatCode s) {
@@ -99,7 +99,7 @@ std::string eventJson(std::string_view event, const TableState& table, const Rec
         for (std::size_t k = 0; k < table.seats[s].hole.size(); ++k) {
             if (k > 0)
                 out += ',';
-            appendString(out, cardText(table.seats[s].hole[k]));
+            appendString(out, cardCode(table.seats[s].hole[k]));
         }
         out += ']';
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/option_values.h"
 #include "engine/position.h"
 
 #include <cstdint>
@@ -17,11 +18,12 @@ struct PlayOptions {
     std::string script = "c"; // the human's presses, cycled: c Check/Call, r Raise, f Fold
     // Settings as the text the fresh settings file holds, written as given: start-up then reads
     // them as it would a hand-edited file, so a number beyond 32 bits reads as the default.
-    std::string level = "20";
-    std::string small = "2";
-    std::string big = "4";
-    std::string cash = "1200";
-    std::string until = "600";
+    // By default, those of a first run of the game.
+    std::string level = std::to_string(levelValue(kDefaultAiLevel));
+    std::string small = std::to_string(smallBetAt(kDefaultBetLevel));
+    std::string big = std::to_string(bigBetAt(kDefaultBetLevel));
+    std::string cash = std::to_string(kDefaultCash);
+    std::string until = std::to_string(kDefaultTarget);
     std::optional<Position> position; // played on from, in place of the start-up deal
 };
 

@@ -1,7 +1,7 @@
 #include "ui/card_artwork.h"
 
 #include "core/card.h"
-#include "core/table_state.h"
+#include "core/card_backs.h"
 #include "ui/card_backs.h"
 #include "ui/card_faces.h"
 
@@ -29,7 +29,7 @@ CardArtwork::CardArtwork(qreal ratio, const QString& deckPath) {
         const Card card = Card::fromIndex(index);
         images_.push_back(facesFromDeck ? deckFace(deck, card, ratio) : plainFace(card, ratio));
     }
-    for (int design = 0; design < kBackDesigns; ++design)
+    for (int design = 0; design < kCardBackCount; ++design)
         images_.push_back(cardBack(static_cast<BackDesign>(design), ratio));
 }
 

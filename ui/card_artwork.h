@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/card_backs.h"
+
 #include <memory>
 #include <QImage>
 #include <QString>
@@ -12,7 +14,7 @@ namespace omaha {
 // The pictures are made for one device pixel ratio, so that they stay sharp on dense screens.
 class CardArtwork {
 public:
-    static constexpr int kImageCount = 56;
+    static constexpr int kImageCount = kDeckSize + kCardBackCount;
 
     // Faces come from the SVG deck at `deckPath`; where it is missing or unreadable, the game
     // draws plain faces of its own.

@@ -4,9 +4,8 @@
 
 namespace omaha {
 
-// The four card backs, in the order of the card-back choice.
+// The card backs, in the order of the card-back choice (core/card_backs.h).
 enum class BackDesign { Denum, Cloth, Rock, Leather };
-inline constexpr int kBackDesigns = 4;
 
 // A back drawn by the game itself: a procedural texture inside a yellow border, card-sized
 // (71 x 96 table pixels) at `ratio` device pixels per table pixel. The texture is worked out per

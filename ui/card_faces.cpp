@@ -1,5 +1,6 @@
 #include "ui/card_faces.h"
 
+#include "core/card_text.h"
 #include "ui/suit_symbols.h"
 #include "ui/table_layout.h"
 
@@ -16,17 +17,12 @@ const QColor kRed(204, 0, 0);
 
 // The deck's element for a card: "1_club" is the Ace, "10_heart" the Ten, "king_spade".
 QString deckElement(Card card) {
-    static const std::array<const char*, 13> ranks = {"2", "3",  "4",    "5",     "6",    "7", "8",
-                                                      "9", "10", "jack", "queen", "king", "1"};
-    static const std::array<const char*, 4> suits = {"club", "diamond", "heart", "spade"};
-    return QStringLiteral("%1_%2").arg(QLatin1String(ranks[static_cast<std::size_t>(card.rank)]),
-                                       QLatin1String(suits[static_cast<std::size_t>(card.suit)]));
-}
-
-QString rankLetters(int rank) {
-    static const std::array<const char*, 13> letters = {"2", "3",  "4", "5", "6", "7", "8",
-                                                        "9", "10", "J", "Q", "K", "A"};
-    return QLatin1String(letters[static_cast<std::size_t>(rank)]);
+    static const std::array<const char*, kRankCount> ranks = {
+        "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
+    static const std::array<const char*, kSuitCount> suits = {"club", "diamond", "heart", "spade"};
+    return QStringLiteral("%1_%2").arg(
+        QLatin1String(ranks[static_cast<std::size_t>(number(card.rank))]),
+        QLatin1String(suits[static_cast<std::size_t>(number(card.suit))]));
 }
 
 // The one-pixel black edge, drawn last so that nothing the face holds can cover it.
@@ -37,7 +33,7 @@ void drawEdge(QPainter& painter) {
     painter.fillRect(QRectF(kCardWidth - 1, 0, 1, kCardHeight), Qt::black);
 }
 
-void drawSuit(QPainter& painter, int suit, const QRectF& box) {
+void drawSuit(QPainter& painter, Suit suit, const QRectF& box) {
     QTransform place;
     place.translate(box.left(), box.top());
     place.scale(box.width(), box.height());
@@ -52,7 +48,9 @@ void drawCornerIndex(QPainter& painter, Card card) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(isRedSuit(card.suit) ? kRed : Qt::black);
-    painter.drawText(QRectF(2, 3, 18, 15), Qt::AlignHCenter | Qt::AlignTop, rankLetters(card.rank));
+    const std::string_view rank = rankText(card.rank);
+    painter.drawText(QRectF(2, 3, 18, 15), Qt::AlignHCenter | Qt::AlignTop,
+                     QLatin1String(rank.data(), static_cast<qsizetype>(rank.size())));
     drawSuit(painter, card.suit, QRectF(6, 19, 10, 10));
 }
 

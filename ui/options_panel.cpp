@@ -1,6 +1,7 @@
 #include "ui/options_panel.h"
 
 #include "engine/game.h"
+#include "engine/option_values.h"
 #include "ui/bevel_panel.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
@@ -28,18 +29,6 @@ const QColor kRaisedShadow(128, 128, 128);
 // Room for any amount the fields take, up to 1,000,000, and a little more; a longer text, such as
 // a large paste, is cut here rather than reaching the game and its messages.
 constexpr int kLongestAmount = 9;
-
-constexpr int kLowestBetLevel = 1;
-constexpr int kHighestBetLevel = 5;
-
-// The betting level whose sizes the table holds: small bet 2 L and big bet 4 L. Sizes that
-// belong to no level, as an edited settings file may give, count as the lowest level.
-int betLevelOf(const TableState& table) {
-    for (int level = kLowestBetLevel; level <= kHighestBetLevel; ++level)
-        if (table.smallBet == 2 * level && table.bigBet == 4 * level)
-            return level;
-    return kLowestBetLevel;
-}
 
 // The AI level item showing `aiLevel`, or -1 for a number that no item stands for.
 int levelItemOf(AiLevel aiLevel) {
@@ -135,7 +124,7 @@ void OptionsPanel::buildCashPanel() {
     addLabel(QStringLiteral("Initial cash"), {40, 16}, panel);
     money_ =
         addEditField("initialCashField", QStringLiteral("Initial cash"), {136, 16, 73, 21}, panel);
-    money_->setText(QStringLiteral("1200"));
+    money_->setText(QString::number(kDefaultCash));
     auto* enterCash =
         addButton("enterInitialCashButton", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
     enterCash->setAccessibleName(QStringLiteral("Enter initial cash"));
@@ -172,12 +161,12 @@ void OptionsPanel::buildBetPanel() {
 
     addLabel(QStringLiteral("Small bet:"), {24, 72}, panel);
     addLabel(QStringLiteral("$"), {89, 72}, panel);
-    smallBetLabel_ = addLabel(QStringLiteral("2"), {96, 72}, panel);
+    smallBetLabel_ = addLabel(QString::number(smallBetAt(kDefaultBetLevel)), {96, 72}, panel);
     smallBetLabel_->setObjectName(QStringLiteral("smallBetAmount"));
 
     addLabel(QStringLiteral("Big bet:"), {24, 104}, panel);
     addLabel(QStringLiteral("$"), {80, 104}, panel);
-    bigBetLabel_ = addLabel(QStringLiteral("4"), {88, 104}, panel);
+    bigBetLabel_ = addLabel(QString::number(bigBetAt(kDefaultBetLevel)), {88, 104}, panel);
     bigBetLabel_->setObjectName(QStringLiteral("bigBetAmount"));
 
     betLevel_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
@@ -202,7 +191,7 @@ void OptionsPanel::fillFromTable() {
     money_->setText(QString::number(table.startingCash));
     until_->setText(QString::number(table.targetMargin));
     showBetSizes();
-    betLevel_->setLevel(betLevelOf(table));
+    betLevel_->setLevel(betLevelOf(table.smallBet, table.bigBet));
     // The groups show the stored choices without reporting them as the player's.
     cardBacks_->setItemIndex(table.cardBack - kFirstCardBack);
     aiLevels_->setItemIndex(levelItemOf(table.aiLevel));

@@ -50,21 +50,22 @@ QPainterPath spade() {
 
 } // namespace
 
-QPainterPath suitSymbol(int suit) {
+QPainterPath suitSymbol(Suit suit) {
     switch (suit) {
-    case 0:
+    case Suit::Clubs:
         return club();
-    case 1:
+    case Suit::Diamonds:
         return diamond();
-    case 2:
+    case Suit::Hearts:
         return heart();
-    default:
-        return spade();
+    case Suit::Spades:
+        break;
     }
+    return spade();
 }
 
-bool isRedSuit(int suit) {
-    return suit == 1 || suit == 2;
+bool isRedSuit(Suit suit) {
+    return suit == Suit::Diamonds || suit == Suit::Hearts;
 }
 
 } // namespace omaha

@@ -1,7 +1,7 @@
 #include "ui/table_description.h"
 
+#include "core/card_text.h"
 #include "core/seat_facts.h"
-#include "engine/hand_history.h"
 #include "engine/visible_cards.h"
 
 #include <span>

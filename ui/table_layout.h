@@ -108,7 +108,7 @@ private:
 
 // A back picture that is safe to draw whatever a hand-edited settings file holds.
 constexpr int safeCardBack(std::int32_t cardBack) {
-    return cardBack >= kFirstCardBack && cardBack <= kLastCardBack ? cardBack : kFirstCardBack;
+    return isCardBack(cardBack) ? cardBack : kFirstCardBack;
 }
 
 // Everything that painting the cards draws for this table: what the table shows, placed on the

@@ -69,5 +69,14 @@ TEST_F(TableTest, NewInitialCashInMidHandBringsBrokeSeatsBack) {
     EXPECT_EQ(settings.readInt("Cash", "pinhead", -1), 500);
 }
 
+// The four backs are items 0 to 3, pictures 52 to 55; any other item changes nothing.
+TEST_F(NewGameTest, ACardBackIsOneOfTheFour) {
+    for (const int item : {3, 4, -1}) {
+        game.chooseCardBack(item);
+        EXPECT_EQ(t.cardBack, 55) << item;
+        EXPECT_EQ(settings.readInt("Card", "back", -1), 55) << item;
+    }
+}
+
 } // namespace
 } // namespace omaha::testing

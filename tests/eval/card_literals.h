@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/card.h"
+#include "core/card_text.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -18,11 +19,10 @@ template <std::size_t N>
 std::array<Card, N> cards(std::string_view written) {
     std::array<Card, N> result{};
     for (std::size_t k = 0; k < N; ++k) {
-        const std::size_t rank = std::string_view("23456789TJQKA").find(written.at(3 * k));
-        const std::size_t suit = std::string_view("cdhs").find(written.at(3 * k + 1));
-        if (written.size() != 3 * N - 1 || rank > 12 || suit > 3)
+        const std::optional<Card> card = parseCardCode(written.substr(3 * k, 2));
+        if (written.size() != 3 * N - 1 || !card)
             throw std::invalid_argument("not a hand or board: " + std::string(written));
-        result[k] = Card{static_cast<std::int32_t>(suit), static_cast<std::int32_t>(rank)};
+        result[k] = *card;
     }
     return result;
 }
@@ -34,7 +34,7 @@ inline constexpr auto hole = &cards<4>;
 
 namespace omaha {
 // Failing checks show cards in the same notation.
-inline void PrintTo(const Card& c, std::ostream* out) {
-    *out << "23456789TJQKA"[c.rank] << "cdhs"[c.suit];
+inline void PrintTo(const Card& card, std::ostream* out) {
+    *out << cardCode(card);
 }
 } // namespace omaha

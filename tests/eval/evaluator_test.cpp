@@ -24,8 +24,9 @@ TEST(Rankfive, AgreesWithTheRulesOnEveryRankSequence) {
     for (int n = 0; n < 13 * 13 * 13 * 13 * 13; ++n) {
         FiveCards oneSuit{}, mixed{};
         for (int i = 0, rest = n; i < 5; ++i, rest /= 13) {
-            oneSuit[i] = Card{2, rest % 13};
-            mixed[i] = Card{i % 2, rest % 13};
+            const auto rank = static_cast<Rank>(rest % kRankCount);
+            oneSuit[i] = Card{Suit::Hearts, rank};
+            mixed[i] = Card{i % 2 == 0 ? Suit::Clubs : Suit::Diamonds, rank};
         }
         ASSERT_EQ(rankFive(oneSuit), reference::rankFive(oneSuit)) << PrintToString(oneSuit);
         ASSERT_EQ(rankFive(mixed), reference::rankFive(mixed)) << PrintToString(mixed);
@@ -81,9 +82,10 @@ TEST(Besthand, AgreesWithAPlainEnumerationOfEveryCombination) {
         std::shuffle(deck.begin(), deck.end(), random);
         std::array<Card, 9> deal{};
         for (std::size_t i = 0; i < deal.size(); ++i)
-            deal[i] = n % 3 == 0   ? Card::fromIndex(deck[i])
-                      : n % 3 == 1 ? Card{suit(random), rank(random)}
-                                   : Card::fromIndex(anyCard(random));
+            deal[i] = n % 3 == 0 ? Card::fromIndex(deck[i])
+                      : n % 3 == 1
+                          ? Card{static_cast<Suit>(suit(random)), static_cast<Rank>(rank(random))}
+                          : Card::fromIndex(anyCard(random));
         const Hole h = {deal[0], deal[1], deal[2], deal[3]};
         const Board b = {deal[4], deal[5], deal[6], deal[7], deal[8]};
         const BestFive expected = reference::bestOf(h, b, 6);

@@ -17,9 +17,10 @@ inline HandRank rankFive(const FiveCards& cards) {
     int sum = 0, highest = 0;
     bool oneSuit = true;
     for (const Card& card : cards) {
-        ++count[card.rank];
-        sum += card.rank;
-        highest = std::max(highest, card.rank);
+        const int rank = number(card.rank);
+        ++count[rank];
+        sum += rank;
+        highest = std::max(highest, rank);
         oneSuit = oneSuit && card.suit == cards[0].suit;
     }
     // The groups of equal rank as (size, rank): the biggest first, the higher first among equals.

@@ -1,3 +1,4 @@
+#include "settings/file_lock.h"
 #include "settings/integer_value.h"
 #include "settings/settings_file.h"
 #include "settings/temporary_files.h"
@@ -54,6 +55,23 @@ TEST(IntegerValue, ReadsSignedDecimalAndZeroXHexadecimalWithin32Bits) {
         EXPECT_EQ(parseIntegerValue(text), std::nullopt) << '"' << text << '"';
 }
 
+// A build that measures coverage writes a process's counts when it exits normally, to a file
+// whose name took the process number when it started; a child that ends with _exit names its
+// own (a name given again unchanged is ignored, hence the detour) and writes it. Elsewhere there
+// is no such function and nothing happens.
+extern "C" void __llvm_profile_set_filename(const char* pattern) __attribute__((weak));
+extern "C" int __llvm_profile_write_file() __attribute__((weak));
+
+void writeCoverageOfChild() {
+    if (__llvm_profile_write_file == nullptr)
+        return;
+    if (const char* pattern = std::getenv("LLVM_PROFILE_FILE")) {
+        __llvm_profile_set_filename("child.profraw");
+        __llvm_profile_set_filename(pattern);
+    }
+    __llvm_profile_write_file();
+}
+
 // Runs `body` in a child process; expectations that fail there fail the test.
 void inChild(const std::function<void()>& body) {
     const pid_t child = ::fork();
@@ -63,6 +81,7 @@ void inChild(const std::function<void()>& body) {
         } catch (...) {
             ADD_FAILURE() << "an exception left the child";
         }
+        writeCoverageOfChild();
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
     int status = 0;
@@ -264,6 +283,22 @@ TEST_F(SettingsTest, AFailedWriteChangesNothingAndTellsWhy) {
     writeBytes(readOnly.path(), "[Cash]\nplayer=1\n");
     fs::permissions(readOnly.path(), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(expectWriteFailsAndChangesNothing(readOnly), "the file is read-only");
+}
+
+// A file the player may not read holds no value for the game and is never written over; nor is
+// one in a folder where the player may make no file, since the new file goes beside the old.
+TEST_F(SettingsTest, WhatThePlayerMayNotReadOrMakeStaysAsItIs) {
+    asNobody(folder.path(), [&] {
+        writeBytes(path, "[Cash]\nplayer=7\n");
+        fs::permissions(path, fs::perms::owner_write);
+        EXPECT_EQ(file.readInt("Cash", "player", -1), -1);
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Permission denied");
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+        writeBytes(lockFileFor(path), "");
+        fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(expectWriteFailsAndChangesNothing(file), "Permission denied");
+        fs::permissions(folder.path(), fs::perms::owner_all);
+    });
 }
 
 // A run as root, with the player's settings path (sudo -E), leaves the file the player's; a

@@ -276,7 +276,7 @@ private slots:
         WorkingFolder folder;
         const CardArtwork own(1.0, QString());
         const auto image = [&own](int rank, int suit) {
-            return own.image(Card{suit, rank}.index());
+            return own.image(Card{static_cast<Suit>(suit), static_cast<Rank>(rank)}.index());
         };
 
         const QRect middle(22, 35, 27, 26), corner(0, 0, 21, 31);
@@ -303,8 +303,9 @@ private slots:
                    "<rect id='1_spade' width='71' height='96' fill='#0000ff'/></svg>");
         deck.close();
         const CardArtwork lacking(1.0, deckPath);
-        QCOMPARE(lacking.image(Card{3, 12}.index()).pixelColor(35, 48), QColor(Qt::blue));
-        QCOMPARE(lacking.image(Card{3, 11}.index()), image(11, 3));
+        QCOMPARE(lacking.image(Card{Suit::Spades, Rank::Ace}.index()).pixelColor(35, 48),
+                 QColor(Qt::blue));
+        QCOMPARE(lacking.image(Card{Suit::Spades, Rank::King}.index()), image(11, 3));
     }
 
     // A seat without chips shows the bare table where its cards would be, in the window as the
