@@ -19,6 +19,7 @@ struct PlayOptions {
     std::string big = "4";
     std::string cash = "1200";
     std::string until = "600";
+    bool coach = false; // the coach's line for every event goes to standard error
 };
 
 struct ParsedPlayOptions {
