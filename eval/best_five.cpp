@@ -4,11 +4,14 @@
 
 namespace omaha {
 
-BestFive bestFive(const Hole& hole, const Board& board) {
+BestFive bestFive(const Hole& hole, const Board& board, std::size_t shownCards) {
     BestFive best{};
     bool first = true;
     for (const auto& pair : kPrivatePairs)
         for (const auto& triple : kCommunityTriples) {
+            // Each triple lists its positions in ascending order.
+            if (triple[2] >= shownCards)
+                continue;
             const BestFive candidate{{},
                                      {hole[pair[0]], hole[pair[1]]},
                                      {board[triple[0]], board[triple[1]], board[triple[2]]}};

@@ -4,6 +4,7 @@
 #include "eval/hand_rank.h"
 
 #include <array>
+#include <cstddef>
 
 namespace omaha {
 
@@ -15,7 +16,9 @@ struct BestFive {
 };
 
 // The same choice as bestOmahaRank, with its cards: for telling the player what was shown, not for
-// the opponents' estimate, which needs only the value and needs it fast.
-BestFive bestFive(const Hole& hole, const Board& board);
+// the opponents' estimate, which needs only the value and needs it fast. Only the first
+// `shownCards` community cards (3 to 5) are used: on the flop and the turn the player's hand so
+// far.
+BestFive bestFive(const Hole& hole, const Board& board, std::size_t shownCards = kBoardCards);
 
 } // namespace omaha

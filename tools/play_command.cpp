@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kPlayUsage =
     "usage: omaha-sim play [--seed N] [--hands N] [--script LETTERS] [--level N]\n"
     "                      [--small N] [--big N] [--cash N] [--until N]\n"
-    "                      [--position TEXT]\n"
+    "                      [--position TEXT] [--coach]\n"
     "  LETTERS: c Check/Call, r Raise, f Fold, used in turn and cycled\n";
 
 } // namespace
@@ -25,6 +25,8 @@ int runPlayCommand(std::span<const std::string_view> args, std::ostream& out, st
     }
     return runReportingFailures(out, err, [&] {
         ScriptedGame game(parsed.options);
+        if (parsed.options.coach)
+            game.coachTo(err);
         game.play(out);
         return 0;
     });

@@ -81,7 +81,14 @@ constexpr std::array<Option, 9> kOptions = {{
 
 ParsedPlayOptions parsePlayOptions(std::span<const std::string_view> args) {
     ParsedPlayOptions parsed;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
+    std::size_t i = 0;
+    while (i < args.size()) {
+        // The one option without a value.
+        if (args[i] == "--coach") {
+            parsed.options.coach = true;
+            ++i;
+            continue;
+        }
         const auto option = std::ranges::find(kOptions, args[i], &Option::name);
         if (option == kOptions.end())
             parsed.problem = "unknown option " + quotedWord(args[i]);
@@ -92,6 +99,7 @@ ParsedPlayOptions parsePlayOptions(std::span<const std::string_view> args) {
             parsed.problem = std::string(option->name) + " " + problem;
         if (!parsed.problem.empty())
             return parsed;
+        i += 2;
     }
     return parsed;
 }

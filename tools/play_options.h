@@ -25,6 +25,7 @@ struct PlayOptions {
     std::string cash = std::to_string(kDefaultCash);
     std::string until = std::to_string(kDefaultTarget);
     std::optional<Position> position; // played on from, in place of the start-up deal
+    bool coach = false;               // the coach's line for every event goes to standard error
 };
 
 struct ParsedPlayOptions {

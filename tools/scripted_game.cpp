@@ -1,5 +1,6 @@
 #include "tools/scripted_game.h"
 
+#include "engine/coach.h"
 #include "settings/atomic_file.h"
 #include "tools/command_failure.h"
 #include "tools/event_json.h"
@@ -43,13 +44,16 @@ void writeFreshSettings(const SettingsFile& settings, const PlayOptions& options
 
 ScriptedGame::ScriptedGame(const PlayOptions& options)
     : options_(options), settings_(scratch_.path() / "vellum.ini"),
-      game_(view_, settings_, opponents_, [seed = options.seed] { return seed; }) {
+      game_(view_, settings_, opponents_, [seed = options.seed] { return seed; }),
+      coachRandom_(coachSeed(options.seed)) {
     writeFreshSettings(settings_, options_);
 }
 
 void ScriptedGame::report(std::string_view event, std::ostream& out) {
     out << eventJson(event, game_.table(), view_, view_.takeMessages()) << '\n';
     requireWritten(out);
+    if (coachLines_ != nullptr)
+        *coachLines_ << coachLine(adviceFor(game_.table(), coachRandom_, coachDeals_)) << '\n';
 }
 
 void ScriptedGame::play(std::ostream& out) {

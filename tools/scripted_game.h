@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ai/simulating_opponents.h"
+#include "ai/winning_chance.h"
+#include "core/random31.h"
 #include "engine/game.h"
 #include "engine/hand_observer.h"
 #include "engine/recording_view.h"
@@ -25,6 +27,15 @@ public:
     // Tells `observer` everything that happens in the hands from start-up on.
     void observeHands(HandObserver& observer) { game_.observeHands(observer); }
 
+    // Writes the coach's line for the table to `lines` after start-up and after every press, one
+    // line for each event line, empty when the player holds no cards; its chances come from
+    // `deals` simulated deals. The coach draws from a source of its own, seeded from the game's
+    // seed: the game plays as it would without it.
+    void coachTo(std::ostream& lines, int deals = kWinningChanceDeals) {
+        coachLines_ = &lines;
+        coachDeals_ = deals;
+    }
+
     // Starts the game, or sets it to the position the options give, and plays until the script's
     // hands are dealt or the game is over, writing one event line to `out` after start-up and after
     // every press. Throws when it cannot go on.
@@ -42,6 +53,9 @@ private:
     RecordingView view_;
     SimulatingOpponents opponents_;
     Game game_;
+    Random31 coachRandom_;
+    std::ostream* coachLines_ = nullptr;
+    int coachDeals_ = kWinningChanceDeals;
 };
 
 } // namespace omaha

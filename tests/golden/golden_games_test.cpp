@@ -10,6 +10,7 @@
 #include "tools/play_options.h"
 #include "tools/scripted_game.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -50,6 +51,10 @@ constexpr std::size_t kKindCount = static_cast<std::size_t>(Kind::EdgeValues) + 
 using enum Kind;
 
 constexpr bool kSanitized = true;
+
+// Deals of each of the coach's estimates: under the sanitizers a full estimate takes a good part
+// of a second, and what is checked, that the coach leaves the game alone, needs only a few.
+constexpr int kCoachDeals = kSanitizedOnly ? 50 : kWinningChanceDeals;
 
 // The three hashes of one game.
 struct Signature {
@@ -164,8 +169,8 @@ struct Played {
 };
 
 // Plays the game as `omaha-sim play` would, keeping everything the table and the history were
-// told.
-Played play(std::string_view options) {
+// told, and with `coachLines` the coach's line after every event.
+Played play(std::string_view options, std::ostream* coachLines = nullptr) {
     std::vector<std::string> args;
     std::istringstream in{std::string(options)};
     for (std::string word; in >> word;)
@@ -178,6 +183,8 @@ Played play(std::string_view options) {
         HandHistory history(std::numeric_limits<std::size_t>::max());
         ScriptedGame game(parsed.options);
         game.observeHands(history);
+        if (coachLines != nullptr)
+            game.coachTo(*coachLines, kCoachDeals);
         game.play(out);
         for (const std::string& call : game.view().log()) {
             viewCalls.add(call);
@@ -228,6 +235,25 @@ TEST_F(GoldenGames, EveryGamePlaysAsPinned) {
     EXPECT_TRUE(gameLost);
     EXPECT_TRUE(brokeSeat);
     EXPECT_GE(kGoldenGames.size(), 40u);
+}
+
+// The coach reads the table and draws from a source of its own: asked for its advice after every
+// press, it leaves every game as pinned.
+TEST_F(GoldenGames, TheCoachChangesNoGame) {
+    long advised = 0;
+    for (const GoldenGame& game : kGoldenGames) {
+        if (kSanitizedOnly && !game.sanitized)
+            continue;
+        std::ostringstream coachLines;
+        const auto [actual, stream] = play(game.options, &coachLines);
+        EXPECT_TRUE(actual == game.signature)
+            << "the coach changes omaha-sim play " << game.options;
+        EXPECT_EQ(std::ranges::count(coachLines.str(), '\n'), std::ranges::count(stream, '\n'));
+        for (std::size_t at = 0;
+             (at = coachLines.str().find("Chance against", at)) != std::string::npos; ++at)
+            ++advised;
+    }
+    EXPECT_GT(advised, 1000);
 }
 
 // Whichever build runs the list, every kind of game in it is played.

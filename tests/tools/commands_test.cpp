@@ -162,6 +162,20 @@ TEST(PlayCommand, PlaysOnFromAPosition) {
     EXPECT_NE(out.str().find(R"({"event":"call")"), std::string::npos);
 }
 
+// `play --coach`, wherever it stands among the options, writes the coach's line for each event to
+// standard error, empty once the player has folded, and leaves standard output as it was.
+TEST(PlayOptions, TheCoachWritesALineForEveryEventAndLeavesTheEventsAlone) {
+    std::vector<std::string_view> plain = {"--seed", "3", "--hands", "0", "--script", "f"},
+                                  coached = plain;
+    coached.insert(coached.begin() + 2, "--coach");
+    std::ostringstream out, coachedOut, coachLines;
+    runPlayCommand(plain, out, out);
+    runPlayCommand(coached, coachedOut, coachLines);
+    EXPECT_EQ(coachedOut.str(), out.str());
+    EXPECT_TRUE(coachLines.str().starts_with("Your cards: ") && coachLines.str().ends_with("%\n\n"))
+        << coachLines.str(); // start-up, then the fold
+}
+
 // The built omaha-sim run as a player would run it, for what only a whole process shows: its
 // exit status, a full disk, an output nobody can take. Each run gets an empty TMPDIR.
 class SimBinary : public ::testing::Test {
