@@ -61,6 +61,7 @@ bool Game::isGameOver() const {
 
 void Game::announceGameOver() {
     view_.showMessage(table_.seats[kHuman].cash <= 0 ? "You lose!" : "You win!", "Game over");
+    observer_->gameEnded(table_.seats[kHuman].cash > 0);
     disableTableButtons();
 }
 

@@ -13,7 +13,7 @@ constexpr std::string_view kUsage =
     "usage: omaha-sim eval < cards\n"
     "       omaha-sim play [--seed N] [--hands N] [--script LETTERS]\n"
     "                      [--level N] [--small N] [--big N]\n"
-    "                      [--cash N] [--until N]\n";
+    "                      [--cash N] [--until N] [--record FILE]\n";
 
 } // namespace
 

@@ -40,7 +40,7 @@ struct Option {
     bool (*read)(std::string_view value, PlayOptions& options);
 };
 
-constexpr std::array<Option, 8> kOptions = {{
+constexpr std::array<Option, 9> kOptions = {{
     {"--seed", "a number from 0 to 4294967295",
      [](std::string_view value, PlayOptions& options) { return readNumber(value, options.seed); }},
     {"--hands", "a number from 0 to 9223372036854775807",
@@ -57,6 +57,11 @@ constexpr std::array<Option, 8> kOptions = {{
     {"--big", "an integer", readSettingsInteger<&PlayOptions::big>},
     {"--cash", "an integer", readSettingsInteger<&PlayOptions::cash>},
     {"--until", "an integer", readSettingsInteger<&PlayOptions::until>},
+    {"--record", "a file name",
+     [](std::string_view value, PlayOptions& options) {
+         options.record = value;
+         return !value.empty();
+     }},
 }};
 
 } // namespace

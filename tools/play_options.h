@@ -19,6 +19,7 @@ struct PlayOptions {
     std::string big = "4";
     std::string cash = "1200";
     std::string until = "600";
+    std::string record; // the records file to keep the game's hands in, or "" for none
 };
 
 struct ParsedPlayOptions {
