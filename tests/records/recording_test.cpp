@@ -9,28 +9,6 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-// What a sound record never holds, one row for each fault found.
-constexpr const char* kUnsound[] = {
-    // Each seat's chips add up, and what it put in is what its blinds, calls and raises cost.
-    "SELECT hand_id, seat FROM hand_seats WHERE cash_before - put_in + share != cash_after",
-    "SELECT hand_id, seat FROM hand_seats s WHERE put_in != (SELECT IFNULL(SUM(amount), 0) FROM "
-    "hand_events e WHERE e.hand_id = s.hand_id AND e.seat = s.seat AND kind IN ('small blind', "
-    "'big blind', 'call', 'raise'))",
-    // The pot is what was put in; the shares take it all but what a split leaves over.
-    "SELECT hand_id FROM hand_seats GROUP BY hand_id HAVING COUNT(*) != 8 OR SUM(put_in) != "
-    "(SELECT pot FROM hands WHERE id = hand_id) OR (SELECT pot FROM hands WHERE id = hand_id) - "
-    "SUM(share) NOT BETWEEN 0 AND SUM(share > 0) - 1",
-    // The human's cards are those dealt; the board shows what the streets turned.
-    "SELECT h.id FROM hands h JOIN hand_seats s ON s.hand_id = h.id AND s.seat = 8 WHERE s.cards "
-    "!= (SELECT cards FROM hand_events WHERE hand_id = h.id AND kind = 'dealt') OR board_shown != "
-    "(SELECT IFNULL(SUM(IIF(kind = 'flop', 3, 1)), 0) FROM hand_events WHERE hand_id = h.id AND "
-    "kind IN ('flop', 'turn', 'river'))",
-    // No hand is missing: each starts with the cash the one before it left.
-    "SELECT b.id FROM hands a JOIN hands b ON b.id = a.id + 1 AND b.game_id = a.game_id JOIN "
-    "hand_seats sa ON sa.hand_id = a.id JOIN hand_seats sb ON sb.hand_id = b.id AND sb.seat = "
-    "sa.seat WHERE sa.cash_after != sb.cash_before",
-};
-
 TEST(Recording, EveryHandIsKeptWholeAndTellsTheHistoryAgain) {
     RecordsFolder records;
     std::string histories;
