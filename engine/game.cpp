@@ -60,8 +60,9 @@ bool Game::isGameOver() const {
 }
 
 void Game::announceGameOver() {
-    view_.showMessage(table_.seats[kHuman].cash <= 0 ? "You lose!" : "You win!", "Game over");
-    observer_->gameEnded(table_.seats[kHuman].cash > 0);
+    const bool youWon = table_.seats[kHuman].cash > 0;
+    view_.showMessage(youWon ? "You win!" : "You lose!", "Game over");
+    observer_->gameEnded(youWon);
     disableTableButtons();
 }
 

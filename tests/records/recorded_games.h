@@ -95,7 +95,7 @@ inline std::vector<std::string> rows(const std::filesystem::path& file, const st
     const auto add = [](void* to, int columns, char** values, char**) {
         std::string row;
         for (int column = 0; column < columns; ++column)
-            row += (column > 0 ? "|" : "") + std::string(values[column] ? values[column] : "");
+            row.append(column > 0 ? "|" : "").append(values[column] ? values[column] : "");
         static_cast<std::vector<std::string>*>(to)->push_back(row);
         return 0;
     };

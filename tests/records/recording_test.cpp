@@ -18,7 +18,7 @@ TEST(Recording, EveryHandIsKeptWholeAndTellsTheHistoryAgain) {
           "--seed 37 --hands 400 --cash 100 --until 100 --level 25 --script cf",
           "--seed 34 --hands 400 --cash 100 --until 1000000 --script rrc"}) {
         HandRecords run(records.file(), records.notice()); // each a run of the program
-        histories += (histories.empty() ? "" : "\n") + playRecorded(options, run).history;
+        histories.append(histories.empty() ? "" : "\n").append(playRecorded(options, run).history);
     }
     for (const char* query : kUnsound)
         EXPECT_EQ(rows(records.file(), query), Rows{}) << query;
