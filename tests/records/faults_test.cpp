@@ -1,4 +1,5 @@
 #include "tests/records/recorded_games.h"
+#include "tools/commands.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -64,26 +65,46 @@ TEST(Faults, ADamagedFileIsMovedAsideAndANewOneBegun) {
     }
 }
 
+// omaha-sim plays on, and says why once.
 TEST(Faults, AFileOfANewerVersionIsLeftAsItIs) {
     RecordsFolder folder;
     rows(folder.file(), "CREATE TABLE hands (id INTEGER); PRAGMA user_version = 3");
     const std::string before = test_files::readBytes(folder.file());
-    HandRecords records(folder.file(), folder.notice());
-    playRecorded("--seed 1 --hands 2", records);
-    EXPECT_EQ(records.allTimeFigures(), Figures{});
+    const std::string file = folder.file().string();
+    std::ostringstream out, err;
+    EXPECT_EQ(
+        runPlayCommand(std::vector<std::string_view>{"--hands", "2", "--record", file}, out, err),
+        0);
+    EXPECT_EQ(err.str(), "warning: " + file +
+                             " was written by a newer version of the game: it is left as it is, "
+                             "and hands are not recorded.\n");
     EXPECT_EQ(test_files::readBytes(folder.file()), before);
-    EXPECT_EQ(folder.notices, Rows{folder.file().string() +
-                                   " was written by a newer version of the game: it is left as it "
-                                   "is, and hands are not recorded."});
+    EXPECT_EQ(HandRecords(folder.file(), folder.notice()).allTimeFigures(), Figures{});
 }
 
-// What a run of omaha-sim printed on its standard output, its warnings and its exit status.
+TEST(Faults, AFileThatCannotBeMadeIsToldOnce) {
+    RecordsFolder folder;
+    test_files::writeBytes(folder.folder / "file", "");
+    for (const std::filesystem::path& file :
+         {folder.folder / "file" / "hands.sqlite", folder.folder.path()}) {
+        HandRecords records(file, folder.notice());
+        playRecorded("--seed 1 --hands 2", records);
+        EXPECT_EQ(records.allTimeFigures(), Figures{});
+    }
+    const std::string unable = "Unable to record hands in " + folder.folder.path().string();
+    EXPECT_EQ(folder.notices,
+              (Rows{unable + "/file/hands.sqlite: Not a directory", unable + ": Is a directory"}));
+}
+
+// What a run of omaha-sim printed on its standard output, its warnings and its exit status. A
+// coverage build keeps no profile of it, which could not be written where the file cannot be.
 std::string sim(const std::string& options, const std::string& prefix = "") {
     const test_files::TempFolder err;
-    FILE* const pipe = popen((prefix + OMAHA_SIM_PATH + " play --seed 5 --hands 20 " + options +
-                              " 2>" + (err / "err").string())
-                                 .c_str(),
-                             "r");
+    FILE* const pipe =
+        popen(("export LLVM_PROFILE_FILE=/dev/null; " + prefix + OMAHA_SIM_PATH +
+               " play --seed 5 --hands 20 " + options + " 2>" + (err / "err").string())
+                  .c_str(),
+              "r");
     std::string output;
     char buffer[4096];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
