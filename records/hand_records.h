@@ -54,7 +54,8 @@ struct GameCash {
 // use by another copy of the game (after waiting a few seconds), a folder or disk that takes no
 // more, a file of a newer version of the game (left as it is). A damaged file is moved aside as
 // "hands.sqlite.corrupt-2026-12-07T10-31-05" and a new one begun, which the player is told each
-// time. The file is opened when first needed.
+// time. The file is opened when first needed. One is made for each run of the program: the hands
+// it writes are that run's, which the figures of the session count.
 class HandRecords {
 public:
     using Notice = std::function<void(const std::string& text)>;

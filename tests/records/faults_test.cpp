@@ -96,8 +96,9 @@ TEST(Faults, AFileThatCannotBeMadeIsToldOnce) {
               (Rows{unable + "/file/hands.sqlite: Not a directory", unable + ": Is a directory"}));
 }
 
-// What a run of omaha-sim printed on its standard output, its warnings and its exit status. A
-// coverage build keeps no profile of it, which could not be written where the file cannot be.
+// What a run of omaha-sim printed on its standard output, through a pipe which no limit on the
+// size of files holds back, then its warnings and its exit status. A coverage build keeps no
+// profile of it, which could not be written where the records file cannot.
 std::string sim(const std::string& options, const std::string& prefix = "") {
     const test_files::TempFolder err;
     FILE* const pipe =
@@ -105,12 +106,11 @@ std::string sim(const std::string& options, const std::string& prefix = "") {
                " play --seed 5 --hands 20 " + options + " 2>" + (err / "err").string())
                   .c_str(),
               "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
+    std::string printed;
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        printed += static_cast<char>(c);
     const int status = pclose(pipe);
-    return output + test_files::readBytes(err / "err") + "status " +
+    return printed + test_files::readBytes(err / "err") + "status " +
            std::to_string(WEXITSTATUS(status));
 }
 
