@@ -9,18 +9,20 @@
 #   ai        core eval
 #   settings  nothing (the settings file knows nothing of the game)
 #   engine    core eval ai settings
-#   ui        core eval ai settings engine
-#   tools     core eval ai settings engine
+#   records   core eval ai settings engine (the hands kept in SQLite)
+#   ui        core eval ai settings engine records
+#   tools     core eval ai settings engine records
 cmake_minimum_required(VERSION 3.25)
 set(allowed_core "core")
 set(allowed_eval "core;eval")
 set(allowed_ai "core;eval;ai")
 set(allowed_settings "settings")
 set(allowed_engine "core;eval;ai;settings;engine")
-set(allowed_ui "core;eval;ai;settings;engine;ui")
-set(allowed_tools "core;eval;ai;settings;engine;tools")
-set(layers core eval ai settings engine ui tools)
-set(project_folders core eval ai settings engine ui tools tests bench)
+set(allowed_records "core;eval;ai;settings;engine;records")
+set(allowed_ui "core;eval;ai;settings;engine;records;ui")
+set(allowed_tools "core;eval;ai;settings;engine;records;tools")
+set(layers core eval ai settings engine records ui tools)
+set(project_folders core eval ai settings engine records ui tools tests bench)
 
 # Names of the old form designer: numbered layout names and run-together lowercase ones. They may
 # be named in comments and texts, but neither as identifiers nor as the window's object names.

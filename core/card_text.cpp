@@ -33,6 +33,23 @@ std::string cardName(Card card) {
     return name;
 }
 
+std::string cardNames(std::span<const Card> cards) {
+    std::string names;
+    for (const Card& card : cards) {
+        if (!names.empty())
+            names += ' ';
+        names += cardName(card);
+    }
+    return names;
+}
+
+std::optional<Card> parseCardName(std::string_view text) {
+    for (std::int32_t index = 0; index < kDeckSize; ++index)
+        if (cardName(Card::fromIndex(index)) == text)
+            return Card::fromIndex(index);
+    return std::nullopt;
+}
+
 std::string cardCode(Card card) {
     return {kRankLetters[static_cast<std::size_t>(number(card.rank))],
             kSuitLetters[static_cast<std::size_t>(number(card.suit))]};

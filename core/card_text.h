@@ -3,6 +3,7 @@
 #include "core/card.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ namespace omaha {
 // game's own card faces).
 std::string_view rankText(Rank rank) noexcept;
 std::string cardName(Card card);
+// Several cards so written, a blank between each: "A♥ A♦ 3♣".
+std::string cardNames(std::span<const Card> cards);
+// Reads a card so written ("10♥"); nothing for any other text.
+std::optional<Card> parseCardName(std::string_view text);
 
 // Cards as two letters, the rank (T for the ten) then the suit in lower case: "Th", "As", "2c"
 // (omaha-sim's input and output, and the test hands).

@@ -32,15 +32,6 @@ std::string percentText(double share) {
     return std::to_string(percent) + "%";
 }
 
-template <std::size_t N>
-void appendCards(std::string& line, const std::array<Card, N>& cards) {
-    for (std::size_t k = 0; k < N; ++k) {
-        if (k > 0)
-            line += ' ';
-        line += cardName(cards[k]);
-    }
-}
-
 } // namespace
 
 CoachAdvice adviceFor(const TableState& table, Random31& coachRandom, int deals) {
@@ -76,13 +67,13 @@ std::string coachLine(const CoachAdvice& advice) {
     std::string line;
     if (advice.boardShown < 3) {
         line = "Your cards: ";
-        appendCards(line, advice.yourCards);
+        line += cardNames(advice.yourCards);
     } else {
         line = handName(advice.best.rank.category);
         line += ": ";
-        appendCards(line, advice.best.own);
+        line += cardNames(advice.best.own);
         line += " + ";
-        appendCards(line, advice.best.shared);
+        line += cardNames(advice.best.shared);
     }
     if (!advice.handOpen)
         return line;

@@ -92,7 +92,9 @@ bool Game::isGameOver() const {
 }
 
 void Game::announceGameOver() {
-    view_.showMessage(table_.seats[kHuman].cash <= 0 ? "You lose!" : "You win!", "Game over");
+    const bool youWon = table_.seats[kHuman].cash > 0;
+    view_.showMessage(youWon ? "You win!" : "You lose!", "Game over");
+    observer_->gameEnded(youWon);
     disableTableButtons();
 }
 

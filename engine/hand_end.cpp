@@ -76,6 +76,7 @@ void Game::showdown() {
             table_.seats[seat].cash = addChips(table_.seats[seat].cash, share);
             observer_->potShared(seat, share, table_.pot);
         }
+        observer_->handEnded();
     }
     for (const SeatCode seat : kTableOrder)
         view_.showCash(seat, table_.seats[seat].cash);
@@ -99,6 +100,7 @@ void Game::foldWin() {
     view_.showResult("you win    ");
     setCash(kHuman, addChips(table_.seats[kHuman].cash, table_.pot));
     observer_->wonByFolds(table_.pot);
+    observer_->handEnded();
     if (table_.seats[kHuman].cash >= gameTarget())
         announceGameWon(kHuman);
     saveCash(table_, settings_);
@@ -106,6 +108,7 @@ void Game::foldWin() {
 
 void Game::announceGameWon(SeatCode seat) {
     view_.showMessage(seatFacts(seat).gameWonMessage, "Game over");
+    observer_->gameEnded(seat == kHuman);
     view_.enableButton(TableButton::Deal, false);
 }
 

@@ -20,17 +20,6 @@ std::string subjectWithVerb(SeatCode seat, std::string_view verb) {
     return line;
 }
 
-template <std::size_t N>
-std::string cardNames(const std::array<Card, N>& cards) {
-    std::string names;
-    for (const Card& card : cards) {
-        if (!names.empty())
-            names += ' ';
-        names += cardName(card);
-    }
-    return names;
-}
-
 } // namespace
 
 void HandHistory::newGame(std::int32_t startingCash) {

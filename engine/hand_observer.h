@@ -36,6 +36,12 @@ public:
     virtual void potShared(SeatCode /*seat*/, std::int32_t /*share*/, std::int32_t /*pot*/) {}
     // Every computer player folded: the human takes the pot.
     virtual void wonByFolds(std::int32_t /*pot*/) {}
+    // The pot has been paid or won by folds: the hand is over. Told once a hand.
+    virtual void handEnded() {}
+    // The game is over: won when the human reached the target or every computer player is broke,
+    // lost when the human is broke or another seat reached the target. It may be told again for
+    // the same game (at the next start-up, say).
+    virtual void gameEnded(bool /*youWon*/) {}
 };
 
 } // namespace omaha

@@ -14,7 +14,8 @@ constexpr std::string_view kUsage =
     "       omaha-sim position < positions\n"
     "       omaha-sim play [--seed N] [--hands N] [--script LETTERS]\n"
     "                      [--level N] [--small N] [--big N]\n"
-    "                      [--cash N] [--until N] [--position TEXT] [--coach]\n";
+    "                      [--cash N] [--until N] [--position TEXT] [--coach]\n"
+    "                      [--record FILE]\n";
 
 } // namespace
 

@@ -46,7 +46,7 @@ struct Option {
     std::string (*read)(std::string_view value, PlayOptions& options);
 };
 
-constexpr std::array<Option, 9> kOptions = {{
+constexpr std::array<Option, 10> kOptions = {{
     {"--seed",
      [](std::string_view value, PlayOptions& options) {
          return unless(readNumber(value, options.seed), "a number from 0 to 4294967295", value);
@@ -74,6 +74,11 @@ constexpr std::array<Option, 9> kOptions = {{
              return "cannot be played: " + reading.problem;
          options.position = reading.position;
          return std::string();
+     }},
+    {"--record",
+     [](std::string_view value, PlayOptions& options) {
+         options.record = value;
+         return unless(!value.empty(), "a file name", value);
      }},
 }};
 

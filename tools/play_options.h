@@ -26,6 +26,7 @@ struct PlayOptions {
     std::string until = std::to_string(kDefaultTarget);
     std::optional<Position> position; // played on from, in place of the start-up deal
     bool coach = false;               // the coach's line for every event goes to standard error
+    std::string record; // the records file to keep the game's hands in, or "" for none
 };
 
 struct ParsedPlayOptions {

@@ -43,6 +43,7 @@ public:
 
     // Everything the table was told, in order.
     const RecordingView& view() const { return view_; }
+    const TableState& table() const { return game_.table(); }
 
 private:
     void report(std::string_view event, std::ostream& out);
