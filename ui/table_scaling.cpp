@@ -45,6 +45,16 @@ QRect scaledRect(const QRect& geometry, qreal scale, QPoint origin) {
     return QRect(topLeft + origin, bottomRight + origin - QPoint(1, 1));
 }
 
+// The scale that fits the table into `area`, and where its top-left corner then goes.
+qreal fittingScale(QSize area) {
+    return std::min(qreal(area.width()) / kTableWidth, qreal(area.height()) / kTableHeight);
+}
+
+QPoint centredOrigin(QSize area, qreal scale) {
+    return QPoint(static_cast<int>(std::lround((area.width() - kTableWidth * scale) / 2)),
+                  static_cast<int>(std::lround((area.height() - kTableHeight * scale) / 2)));
+}
+
 // Gives the top-level `window` a maximise box, or takes it away, without hiding it.
 void offerMaximise(QWidget& window, bool offer) {
     const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowMaximizeButtonHint, offer);
@@ -65,15 +75,6 @@ TableScaling::~TableScaling() {
     for (const DesignPlace& place : design_)
         if (place.widget)
             place.widget->setStyle(nullptr);
-}
-
-qreal TableScaling::fittingScale(QSize area) {
-    return std::min(qreal(area.width()) / kTableWidth, qreal(area.height()) / kTableHeight);
-}
-
-QPoint TableScaling::centredOrigin(QSize area, qreal scale) {
-    return QPoint(static_cast<int>(std::lround((area.width() - kTableWidth * scale) / 2)),
-                  static_cast<int>(std::lround((area.height() - kTableHeight * scale) / 2)));
 }
 
 void TableScaling::setOn(bool on) {

@@ -32,10 +32,6 @@ public:
     // Turning it off brings the window back to the size that shows the table whole.
     void setOn(bool on);
 
-    // The scale that fits the table into `area`, and where its top-left corner then goes.
-    static qreal fittingScale(QSize area);
-    static QPoint centredOrigin(QSize area, qreal scale);
-
 protected:
     // Follows the table widget's size while scaling is on.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,14 +25,8 @@ constexpr std::string_view kSection = "Window";
 constexpr std::int32_t kFarthest = 1 << 20;
 constexpr std::int32_t kNoValue = std::numeric_limits<std::int32_t>::min();
 
-} // namespace
-
-WindowMemory::WindowMemory(QWidget& window, TableScaling& scaling, SettingsStore& settings)
-    : QObject(&window), window_(window), scaling_(scaling), settings_(settings) {
-    window.installEventFilter(this);
-}
-
-bool WindowMemory::fitsOnScreens(const QRect& inside) {
+// Whether a window with this inside fits where it was.
+bool fitsOnScreens(const QRect& inside) {
     if (inside.width() < kTableWidth / 2 || inside.height() < kTableHeight / 2)
         return false;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -41,10 +35,18 @@ bool WindowMemory::fitsOnScreens(const QRect& inside) {
     return false;
 }
 
+} // namespace
+
+WindowMemory::WindowMemory(QWidget& window, TableScaling& scaling, SettingsStore& settings)
+    : QObject(&window), window_(window), scaling_(scaling), settings_(settings) {
+    window.installEventFilter(this);
+}
+
 void WindowMemory::restore() {
     const auto read = [this](std::string_view key) {
         return settings_.readInt(kSection, key, kNoValue);
     };
+    // Anything but 0 or 1 is a first start.
     const std::int32_t scaled = read("scaled");
     const bool firstStart = scaled != 0 && scaled != 1;
     scaling_.setOn(scaled == 1);
@@ -59,7 +61,7 @@ void WindowMemory::restore() {
     const QScreen* screen = window_.screen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() : window_.size();
     const bool tableFits = window_.width() <= room.width() && window_.height() <= room.height();
-    if (firstStart && !tableFits) {
+    if (!tableFits && scaled != 0) {
         scaling_.setOn(true);
         fitOnScreen(window_);
         return;

@@ -21,16 +21,14 @@ public:
     WindowMemory(QWidget& window, TableScaling& scaling, SettingsStore& settings);
 
     // Before the window is first shown, at its designed size: the scaling as it was, and the
-    // place and size as they were where they fit on one of this run's screens; where they do
-    // not, or a value is missing or out of bounds, the window is placed as a new one. A first
-    // start on a screen that cannot hold the table at its designed size turns the scaling on and
-    // fits the window to the screen.
+    // place and size as they were where they fit: large enough for half the table and wholly on
+    // the available area of one of this run's screens. Where they do not, or a value is missing
+    // or out of bounds, the window is placed as a new one; but on a screen that cannot hold the
+    // table at its designed size, a first start, or a table scaled before, scales the table in a
+    // window fitted to the screen.
     void restore();
 
-    // Whether a window with this inside fits where it was: large enough to show half the table,
-    // and wholly on the available area of one of the screens.
-    static bool fitsOnScreens(const QRect& inside);
-
+    // Whether the table is scaled with the window.
     bool scaled() const;
 
 public slots:
