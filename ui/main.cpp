@@ -2,6 +2,7 @@
 #include "settings/temporary_files.h"
 #include "ui/guarded_call.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 #include <chrono>
 #include <cstdint>
@@ -21,6 +22,7 @@ std::uint32_t secondsSinceEpoch() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    omaha::installTranslations(app);
     try {
         const std::filesystem::path settings = omaha::defaultSettingsPath();
         // Writes that a kill or a power cut stopped half-way leave their temporary files behind.
