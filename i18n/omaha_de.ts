@@ -717,4 +717,11 @@ Free software under the MIT licence.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>omaha::TableSurface</name>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
