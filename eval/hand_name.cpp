@@ -104,13 +104,21 @@ std::string_view handName(std::int32_t category) noexcept {
 namespace {
 
 // The ranks in the words of the hand names, indexed by rank (0 for a two): one card for a top
-// card, several for the cards a pair, three or four of a kind or a full house is made of.
-constexpr std::array<const char*, kRankCount> kOneRank = {
-    gameTextMark("Rank", "Two"),   gameTextMark("Rank", "Three"), gameTextMark("Rank", "Four"),
-    gameTextMark("Rank", "Five"),  gameTextMark("Rank", "Six"),   gameTextMark("Rank", "Seven"),
-    gameTextMark("Rank", "Eight"), gameTextMark("Rank", "Nine"),  gameTextMark("Rank", "Ten"),
-    gameTextMark("Rank", "Jack"),  gameTextMark("Rank", "Queen"), gameTextMark("Rank", "King"),
-    gameTextMark("Rank", "Ace")};
+// card, which is at least a four, several for the cards a pair, three or four of a kind or a full
+// house is made of.
+constexpr std::array<const char*, kRankCount> kOneRank = {"",
+                                                          "",
+                                                          gameTextMark("Rank", "Four"),
+                                                          gameTextMark("Rank", "Five"),
+                                                          gameTextMark("Rank", "Six"),
+                                                          gameTextMark("Rank", "Seven"),
+                                                          gameTextMark("Rank", "Eight"),
+                                                          gameTextMark("Rank", "Nine"),
+                                                          gameTextMark("Rank", "Ten"),
+                                                          gameTextMark("Rank", "Jack"),
+                                                          gameTextMark("Rank", "Queen"),
+                                                          gameTextMark("Rank", "King"),
+                                                          gameTextMark("Rank", "Ace")};
 constexpr std::array<const char*, kRankCount> kSeveralRanks = {
     gameTextMark("Ranks", "Twos"),   gameTextMark("Ranks", "Threes"),
     gameTextMark("Ranks", "Fours"),  gameTextMark("Ranks", "Fives"),

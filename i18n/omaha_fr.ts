@@ -238,14 +238,6 @@ Free software under the MIT licence.</source>
 <context>
     <name>Rank</name>
     <message>
-        <source>Two</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Three</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Four</source>
         <translation type="unfinished"></translation>
     </message>
