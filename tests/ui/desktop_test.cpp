@@ -35,6 +35,22 @@ private slots:
         QVERIFY(area.contains(menuArea.topLeft()) && menuArea.bottom() <= area.bottom());
     }
 
+    // The coach's line grows the table's window downward; a window standing at the foot of the
+    // screen moves up so that the line shows, and the table keeps its size.
+    void coachLineStaysOnTheScreen() {
+        Window play;
+        const QRect area = play.form.screen()->availableGeometry();
+        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+        const QRect frame = play.form.frameGeometry();
+        const int foot = area.bottom() - frame.height() + 1;
+        play.form.move(frame.left(), foot);
+        QTRY_COMPARE(play.form.frameGeometry().top(), foot);
+        play.key(Qt::CTRL | Qt::Key_K);
+        QVERIFY(find<QStatusBar>(play.form, "coachBar")->isVisible());
+        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+        QCOMPARE(play.table().size(), QSize(kTableWidth, kTableHeight));
+    }
+
     // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has
     // room for both side by side they do not overlap, the table moving aside if it must; where it
     // has not, the history covers as little of the table as the screen allows. The table's keys
