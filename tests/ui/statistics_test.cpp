@@ -66,17 +66,28 @@ class StatisticsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A fold before the flop, a hand called to its end and a raise folded: Ctrl+T shows them
-    // counted in the session, at the AI level played and for all time, as the records count them
-    // and as they were played, and the chart draws the player's cash after each. The window
-    // follows the next hand while it is open.
+    // A fold before the flop, a hand checked to the showdown, a raise that every computer player
+    // folds to and another fold: Ctrl+T shows them counted in the session, at the AI level
+    // played and for all time, as the records count them and as they were played, and the chart
+    // draws the player's cash after each. The window follows the next hand while it is open.
     void statisticsCountTheHandsPlayed() {
-        Window play;
+        struct FoldingOnCue final : CallingOpponents {
+            bool callsBet(TableState&, SeatCode) override { return !folding; }
+            bool folding = false;
+        } opponents;
+        Window play({}, &opponents);
         play.key(Qt::Key_F);
         play.key(Qt::Key_D);
         while (!play.enabled(TableButton::Deal))
             play.key(Qt::Key_C);
-        for (const Qt::Key key : {Qt::Key_D, Qt::Key_R, Qt::Key_F})
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_C})
+            play.key(key);
+        opponents.folding = true;
+        while (!play.enabled(TableButton::Deal))
+            play.key(play.enabled(TableButton::Raise) ? Qt::Key_R : Qt::Key_C);
+        const std::int64_t wonPot = play.label("potAmount").toInt();
+        opponents.folding = false;
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_F})
             play.key(key);
         play.key(Qt::CTRL | Qt::Key_T);
         auto& statistics = *find<QWidget>(play.form, "statisticsWindow");
@@ -85,24 +96,25 @@ private slots:
         HandRecords records(play.folder.records().toStdString(), {});
         const Figures recorded = records.allTimeFigures();
         const std::int32_t cash = play.label("playerCash").toInt();
-        QCOMPARE(recorded.handsPlayed, 3);
+        QCOMPARE(recorded.handsPlayed, 4);
         QCOMPARE(recorded.foldedBeforeFlop, 2);
+        QCOMPARE(recorded.wonByFolds, 1);
+        QCOMPARE(recorded.biggestPotWon, wonPot);
         QCOMPARE(recorded.netResult, cash - 1200);
         QCOMPARE(columns(statistics), QStringList({"This session", "Amateur", "All time"}));
         for (const char* column : {"This session", "Amateur", "All time"})
             QVERIFY2(heardFigures(statistics, column) == recorded, column);
-        // A gain reads with its sign.
-        QCOMPARE(heardFigures(statistics)["Net result"]["All time"],
-                 (cash > 1200 ? "+" : "") + QString::number(cash - 1200));
-        QCOMPARE(chartedCash(statistics).value(QStringLiteral("This game")).size(), 4);
+        // The gain reads with its sign.
+        QCOMPARE(heardFigures(statistics)["Net result"]["All time"], "+12");
+        QCOMPARE(chartedCash(statistics).value(QStringLiteral("This game")).size(), 5);
         QCOMPARE(chartedCash(statistics).value(QStringLiteral("This game")).back(), cash);
         QCOMPARE(heard(find<QChartView>(statistics, "cashChart"), QAccessible::Description),
-                 QStringLiteral("This game: 1200 to %1 in 3 hands.").arg(cash));
+                 QStringLiteral("This game: 1200 to %1 in 4 hands.").arg(cash));
 
         for (const Qt::Key key : {Qt::Key_D, Qt::Key_F})
             play.key(key);
-        QTRY_COMPARE(heardFigures(statistics)["Hands played"]["This session"], "4");
-        QCOMPARE(chartedCash(statistics).value(QStringLiteral("This game")).size(), 5);
+        QTRY_COMPARE(heardFigures(statistics)["Hands played"]["This session"], "5");
+        QCOMPARE(chartedCash(statistics).value(QStringLiteral("This game")).size(), 6);
     }
 
     // A game lost counts as lost, and the chart names it by its day and how it ended.
