@@ -89,6 +89,9 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     if (HandRecords* records = records_->records()) {
         statistics_ = new StatisticsWindow(*records, this);
         observers_.add(*statistics_);
+        // Play goes on from the statistics too, which follow it.
+        statistics_->addActions(commands);
+        pressWithKeysFrom(buttons, statistics_);
     }
     statisticsCommand_->setEnabled(statistics_ != nullptr);
     game_->observeHands(observers_);
