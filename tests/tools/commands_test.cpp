@@ -257,7 +257,8 @@ TEST_F(SimBinary, FailuresExitWithTheirStatus) {
     }
 }
 
-// --version and --help answer on standard output, alone on the command line.
+// --version and --help answer on standard output, alone on the command line; the version itself
+// is checked against project()'s by the test sim_version.
 TEST_F(SimBinary, VersionAndHelp) {
     const std::tuple<std::string, int, std::string> cases[] = {
         {"sim --help 2>/dev/null", 0, "usage: omaha-sim eval < cards\n"},
@@ -271,8 +272,8 @@ TEST_F(SimBinary, VersionAndHelp) {
         EXPECT_TRUE(ran.output.starts_with(start)) << command << ": " << ran.output;
     }
     const Run version = run("sim --version 2>&1");
-    EXPECT_EQ(std::pair(version.status, version.output),
-              std::pair(0, std::string("omaha-sim " OMAHA_VERSION "\n")));
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.output.starts_with("omaha-sim ")) << version.output;
     EXPECT_NE(run("sim --help").output.find("       omaha-sim --version\n"), std::string::npos);
 }
 
