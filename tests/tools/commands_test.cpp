@@ -257,6 +257,26 @@ TEST_F(SimBinary, FailuresExitWithTheirStatus) {
     }
 }
 
+// --version and --help answer on standard output, alone on the command line; the version itself
+// is checked against project()'s by the test sim_version.
+TEST_F(SimBinary, VersionAndHelp) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"sim --help 2>/dev/null", 0, "usage: omaha-sim eval < cards\n"},
+        {"sim --version x 2>&1", 2, "omaha-sim --version: unexpected word 'x'\nusage: "},
+        {"sim --help --seed 2>&1", 2, "omaha-sim --help: unexpected word '--seed'\nusage: "},
+        {"sim --version 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
+    };
+    for (const auto& [command, status, start] : cases) {
+        const Run ran = run(command);
+        EXPECT_EQ(ran.status, status) << command;
+        EXPECT_TRUE(ran.output.starts_with(start)) << command << ": " << ran.output;
+    }
+    const Run version = run("sim --version 2>&1");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.output.starts_with("omaha-sim ")) << version.output;
+    EXPECT_NE(run("sim --help").output.find("       omaha-sim --version\n"), std::string::npos);
+}
+
 // The system's reason goes with the file that could not be written: after "error:" when the
 // game cannot start, and in the message the press shows when it can.
 TEST_F(SimBinary, AFailedWriteOfTheSettingsFileGivesTheReason) {
