@@ -3,6 +3,7 @@
 #include "core/card_text.h"
 #include "ui/suit_symbols.h"
 #include "ui/table_layout.h"
+#include "ui/table_painter.h"
 
 #include <array>
 #include <cmath>
@@ -70,7 +71,7 @@ QImage deckFace(QSvgRenderer& deck, Card card, qreal ratio) {
     if (!deck.elementExists(element))
         return plainFace(card, ratio);
     QImage image = blankCardImage(ratio);
-    QPainter painter(&image);
+    TablePainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     deck.render(&painter, element, QRectF(0, 0, kCardWidth, kCardHeight));
     drawEdge(painter);
@@ -79,7 +80,7 @@ QImage deckFace(QSvgRenderer& deck, Card card, qreal ratio) {
 
 QImage plainFace(Card card, qreal ratio) {
     QImage image = blankCardImage(ratio);
-    QPainter painter(&image);
+    TablePainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawCornerIndex(painter, card);

@@ -2,6 +2,7 @@
 
 #include "engine/coach.h"
 #include "engine/whole_number.h"
+#include "ui/about_omaha.h"
 #include "ui/coach_bar.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
@@ -10,11 +11,12 @@
 #include "ui/options_panel.h"
 #include "ui/record_keeper.h"
 #include "ui/rules_window.h"
-#include "ui/screen_placement.h"
 #include "ui/statistics_window.h"
 #include "ui/table_buttons.h"
 #include "ui/table_labels.h"
+#include "ui/table_scaling.h"
 #include "ui/table_surface.h"
+#include "ui/window_memory.h"
 #include "ui/window_view.h"
 
 #include <QMenuBar>
@@ -69,7 +71,6 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     pressWithKeysFrom(buttons, historyWindow_);
     // The table fills the client area below the menu bar.
     resize(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
-    placeOnScreen(*this);
 
     view_ = std::make_unique<WindowTableView>(this, *table, labels, buttons);
     game_ =
@@ -97,6 +98,12 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     game_->observeHands(observers_);
     game_->startup();
     optionsPanel_->fillFromTable();
+
+    // Once everything is on the table, which scales as a whole.
+    windowMemory_ = new WindowMemory(*this, *new TableScaling(*this, *table), settings_);
+    windowMemory_->restore();
+    scaleCommand_->setChecked(windowMemory_->scaled());
+    connect(scaleCommand_, &QAction::toggled, windowMemory_, &WindowMemory::setScaled);
 }
 
 MainWindow::~MainWindow() = default;
@@ -108,9 +115,12 @@ QList<QAction*> MainWindow::buildMenu() {
     QAction* options =
         addCommand(game, "Options", "optionsCommand", QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* about = addCommand(game, "About", "aboutCommand", QKeySequence(Qt::Key_F1));
+    game->addSeparator();
+    QAction* quit = addCommand(game, "Quit", "quitCommand", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(newGame, &QAction::triggered, this, &MainWindow::startNewGame);
     connect(options, &QAction::triggered, this, &MainWindow::toggleOptions);
     connect(about, &QAction::triggered, this, &MainWindow::showRules);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* view = addMenu("View", "viewMenu");
     QAction* history =
@@ -121,11 +131,18 @@ QList<QAction*> MainWindow::buildMenu() {
     statisticsCommand_ =
         addCommand(view, "Statistics", "statisticsCommand", QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(statisticsCommand_, &QAction::triggered, this, &MainWindow::showStatistics);
-    return {newGame, options, about, history, coachCommand_, statisticsCommand_};
+    scaleCommand_ = addCommand(view, "Scale the table with the window", "scaleTableCommand", {});
+    scaleCommand_->setCheckable(true);
+
+    QMenu* help = addMenu("Help", "helpMenu");
+    QAction* aboutOmaha = addCommand(help, "About Omaha", "aboutOmahaCommand", {});
+    connect(aboutOmaha, &QAction::triggered, this, [this] { showAboutOmaha(this); });
+    return {newGame, options, about, quit, history, coachCommand_, statisticsCommand_};
 }
 
 QMenu* MainWindow::addMenu(const char* title, const char* objectName) {
-    QMenu* menu = menuBar()->addMenu(QLatin1String(title));
+    // The title's first letter, with Alt, opens the menu.
+    QMenu* menu = menuBar()->addMenu(QLatin1Char('&') + QLatin1String(title));
     menu->setObjectName(QLatin1String(objectName));
     menu->setAccessibleName(QLatin1String(title));
     return menu;

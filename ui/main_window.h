@@ -21,16 +21,19 @@ class OptionsPanel;
 class RecordKeeper;
 class RulesWindow;
 class StatisticsWindow;
+class WindowMemory;
 class WindowTableView;
 
-// The main window: the Game and View menus over an 800 x 520 card table with the seats' texts,
-// the pot, the result and the four action buttons, and the coach's line below the table while
-// the coach is on. It owns the game from start to end and keeps every finished hand in the
-// player's records; building the window deals the first hand, and an error while doing so leaves
-// the constructor. Everything can be played from the keyboard: D, C, R and F press the buttons,
-// Ctrl+N, Ctrl+O, F1, Ctrl+H, Ctrl+K and Ctrl+T give the menu commands, while the table's window
-// or the hand history's is the active one. The window starts wholly on the screen where it fits,
-// and with its title bar and menu on it where it does not.
+// The main window: the Game, View and Help menus over an 800 x 520 card table with the seats'
+// texts, the pot, the result and the four action buttons, and the coach's line below the table
+// while the coach is on; the player may scale the table with the window. It owns the game from
+// start to end and keeps every finished hand in the player's records; building the window deals
+// the first hand, and an error while doing so leaves the constructor. Everything can be played
+// from the keyboard: D, C, R and F press the buttons, Ctrl+N, Ctrl+O, F1, Ctrl+Q, Ctrl+H, Ctrl+K
+// and Ctrl+T give the menu commands, while the table's window, the hand history's or the
+// statistics' is the active one, and Alt with a menu's first letter opens it. The window comes
+// back where it was, as large as it was; a new one starts wholly on the screen where it fits, and
+// with its title bar and menu on it where it does not.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -55,8 +58,8 @@ private slots:
     void fold();
 
 private:
-    // The Game and View menus; returns their commands, whose keys work from the history window
-    // too.
+    // The Game, View and Help menus; returns the commands whose keys work from the history
+    // window too.
     QList<QAction*> buildMenu();
     QMenu* addMenu(const char* title, const char* objectName);
     QAction* addCommand(QMenu* menu, const char* text, const char* objectName,
@@ -69,6 +72,8 @@ private:
     RulesWindow* rulesWindow_ = nullptr;
     HistoryWindow* historyWindow_ = nullptr;
     OptionsPanel* optionsPanel_ = nullptr;
+    QAction* scaleCommand_ = nullptr;
+    WindowMemory* windowMemory_ = nullptr;
     // The game tells the history of every hand, so the history outlives it.
     HandHistory history_;
     // The game reaches the window through the view, so the view outlives it.

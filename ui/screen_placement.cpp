@@ -29,10 +29,11 @@ bool liesOn(const QRect& frame, const QRect& available) {
 }
 
 // Places a window again once the window system shows it in its frame, should the frame reach off
-// the available area; then it goes.
+// the available area, first shrinking it to fit when asked to; then it goes.
 class PlaceWhenFramed : public QObject {
 public:
-    explicit PlaceWhenFramed(QWidget& window) : QObject(&window), window_(window) {
+    PlaceWhenFramed(QWidget& window, bool shrink)
+        : QObject(&window), window_(window), shrink_(shrink) {
         window.installEventFilter(this);
     }
 
@@ -55,12 +56,19 @@ private:
         if (screen == nullptr)
             return;
         const QRect available = screen->availableGeometry();
-        const QRect frame = window_.frameGeometry();
-        if (!liesOn(frame, available))
-            window_.move(placeFrame(frame.size(), available));
+        QRect frame = window_.frameGeometry();
+        if (liesOn(frame, available))
+            return;
+        if (shrink_) {
+            const QSize excess = (frame.size() - available.size()).expandedTo(QSize(0, 0));
+            window_.resize(window_.size() - excess);
+            frame.setSize(frame.size() - excess);
+        }
+        window_.move(placeFrame(frame.size(), available));
     }
 
     QWidget& window_;
+    bool shrink_;
 };
 
 } // namespace
@@ -73,7 +81,13 @@ QPoint placeFrame(QSize frame, const QRect& available) {
 void placeOnScreen(QWidget& window) {
     if (const QScreen* screen = window.screen())
         window.move(placeFrame(window.size(), screen->availableGeometry()));
-    new PlaceWhenFramed(window);
+    new PlaceWhenFramed(window, false);
+}
+
+void fitOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen())
+        window.setGeometry(screen->availableGeometry());
+    new PlaceWhenFramed(window, true);
 }
 
 SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& available, int gap) {

@@ -21,6 +21,10 @@ QPoint placeFrame(QSize frame, const QRect& available);
 // is placed again should the frame reach off the available area.
 void placeOnScreen(QWidget& window);
 
+// Makes the top-level `window`, not yet shown, as large as the available area of its screen; once
+// the window system has framed it, it shrinks so that the frame fits on the area too.
+void fitOnScreen(QWidget& window);
+
 // The places of the table's frame and of the history's beside it.
 struct SideBySide {
     QPoint table;

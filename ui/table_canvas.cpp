@@ -1,5 +1,7 @@
 #include "ui/table_canvas.h"
 
+#include "ui/table_painter.h"
+
 #include <array>
 #include <cmath>
 #include <QPainter>
@@ -7,9 +9,6 @@
 namespace omaha {
 
 namespace {
-
-// The table bitmap, read by its bare name from the working directory.
-const QString kBaizeFile = QStringLiteral("baize.bmp");
 
 const QColor kWindowColour = Qt::black;
 
@@ -23,16 +22,16 @@ QRect toQRect(Rect area) {
     return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
 }
 
-TableCanvas::TableCanvas(qreal ratio)
+TableCanvas::TableCanvas(qreal ratio, TablePicture picture)
     : surface_(static_cast<int>(std::ceil(kTableWidth * ratio)),
                static_cast<int>(std::ceil(kTableHeight * ratio)), QImage::Format_RGB32),
-      artwork_(CardArtwork::shared(ratio)) {
+      picture_(std::move(picture)), artwork_(CardArtwork::shared(ratio)) {
     surface_.setDevicePixelRatio(ratio);
     surface_.fill(kWindowColour);
 }
 
 bool TableCanvas::loadPattern() {
-    const QImage loaded(kBaizeFile);
+    const QImage loaded = picture_.load();
     if (loaded.isNull())
         return false;
     pattern_ = loaded.convertToFormat(QImage::Format_RGB32);
@@ -44,7 +43,7 @@ bool TableCanvas::paintTable(const QRegion& clip) {
     const QRegion area = clip & tableRect();
     if (area.isEmpty())
         return loaded;
-    QPainter painter(&surface_);
+    TablePainter painter(&surface_);
     if (!loaded) {
         painter.setClipRegion(area);
         painter.fillRect(tableRect(), kWindowColour);
@@ -55,7 +54,7 @@ bool TableCanvas::paintTable(const QRegion& clip) {
 }
 
 QRegion TableCanvas::paintCards(const PaintList& cards, const QRegion& clip) {
-    QPainter painter(&surface_);
+    TablePainter painter(&surface_);
     painter.setClipRegion(clip);
     QRegion drawn;
     for (const CardPlacement& card : cards) {
@@ -83,7 +82,7 @@ QRect TableCanvas::eraseArea(Rect area) {
     const QRect rect = toQRect(area);
     if (!hasPattern())
         loadPattern();
-    QPainter painter(&surface_);
+    TablePainter painter(&surface_);
     if (hasPattern()) {
         fillWithPattern(painter, rect);
     } else {

@@ -2,6 +2,7 @@
 
 #include "ui/card_artwork.h"
 #include "ui/table_layout.h"
+#include "ui/table_picture.h"
 
 #include <memory>
 #include <QImage>
@@ -11,16 +12,17 @@ class QPainter;
 
 namespace omaha {
 
-// The picture of the table, kept between repaints: 800 x 520 table pixels at a device pixel
-// ratio. Everything drawn here stays until something is drawn over it; the window shows it.
+// The picture of the table, kept between repaints: 800 x 520 table pixels at `ratio` pixels of
+// the picture per table pixel, the screen's device pixel ratio times the table's scale.
+// Everything drawn here stays until something is drawn over it; the window shows it.
 class TableCanvas {
 public:
-    explicit TableCanvas(qreal ratio);
+    explicit TableCanvas(qreal ratio, TablePicture picture = TablePicture::standard());
     TableCanvas(const TableCanvas&) = delete;
     TableCanvas& operator=(const TableCanvas&) = delete;
 
-    // Loads baize.bmp from the working directory, anew at every call so that a replaced file
-    // shows at once, makes it the fill pattern and tiles it from the table's origin over the
+    // Loads the table picture, anew at every call so that a replaced file shows at once, makes
+    // it the fill pattern and tiles it from the table's origin over the
     // part of the table inside `clip`. When the file cannot be loaded that part turns black, the
     // window colour, the pattern of an earlier load stays in use, and the result is false.
     bool paintTable(const QRegion& clip);
@@ -40,13 +42,15 @@ public:
 
 private:
     bool hasPattern() const { return !pattern_.isNull(); }
-    // Makes baize.bmp the fill pattern; false, and the pattern as it was, when it cannot be read.
+    // Makes the table picture the fill pattern; false, and the pattern as it was, when it cannot be
+    // read.
     bool loadPattern();
     // Blackens the four corner pixels of the card drawn at (x, y) and the two pixels beside each.
     void trimCorners(QPainter& painter, int x, int y);
     void fillWithPattern(QPainter& painter, const QRegion& area);
 
     QImage surface_;
+    TablePicture picture_;
     QImage pattern_;
     std::shared_ptr<const CardArtwork> artwork_;
 };

@@ -25,18 +25,47 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     // The table's window starts wholly on the screen where it fits, and with its title bar and
-    // menu on it where it does not.
+    // menu on it where it does not. On a screen that cannot hold the table at its designed size
+    // a first start scales the table, in a window that fits the screen, and so does a start
+    // with the table scaled before, in a place this screen has not; the player's choice of an
+    // unscaled table stands.
     void tableWindowStartsOnTheScreen() {
-        Window play;
-        const QRect area = play.form.screen()->availableGeometry();
-        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
-        const QWidget* menu = play.form.menuBar();
-        const QRect menuArea(menu->mapToGlobal(QPoint(0, 0)), menu->size());
-        QVERIFY(area.contains(menuArea.topLeft()) && menuArea.bottom() <= area.bottom());
+        const std::pair<const char*, int> starts[] = {
+            {"", -1},
+            {"[Window]\nscaled=1\nx=-5000\ny=0\nwidth=800\nheight=600\n", 1},
+            {"[Window]\nscaled=0\n", 0}};
+        for (const auto& [saved, scaled] : starts) {
+            Window play(saved);
+            const QRect area = play.form.screen()->availableGeometry();
+            QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+            const QSize designed(kTableWidth, kTableHeight + play.form.menuBar()->height());
+            const bool tableFits = designed.boundedTo(area.size()) == designed;
+            const bool scaledNow = find<QAction>(play.form, "scaleTableCommand")->isChecked();
+            QCOMPARE(scaledNow, scaled == -1 ? !tableFits : scaled == 1);
+            if (scaledNow)
+                QTRY_VERIFY(area.contains(play.form.frameGeometry()));
+            const QWidget* menu = play.form.menuBar();
+            const QRect menuArea(menu->mapToGlobal(QPoint(0, 0)), menu->size());
+            QVERIFY(area.contains(menuArea.topLeft()) && menuArea.bottom() <= area.bottom());
+        }
+    }
+
+    // The window comes back where it closed, as large as it was.
+    void windowComesBackWhereItWas() {
+        Window first;
+        const QRect area = first.form.screen()->availableGeometry();
+        first.form.setGeometry(QRect(area.topLeft() + QPoint(40, 60), QSize(500, 340)));
+        QTRY_COMPARE(first.form.size(), QSize(500, 340));
+        const QRect left = first.form.geometry();
+        first.form.close();
+        MainWindow again(SettingsFile(first.folder.settings().toStdString()), Window::fixedClock);
+        showAndWait(again);
+        QTRY_COMPARE(again.geometry(), left);
     }
 
     // The coach's line grows the table's window downward; a window standing at the foot of the
-    // screen moves up so that the line shows, and the table keeps its size.
+    // screen moves up so that the line shows, and a table not scaled with the window keeps its
+    // size (a screen too small for the table starts with it scaled).
     void coachLineStaysOnTheScreen() {
         Window play;
         const QRect area = play.form.screen()->availableGeometry();
@@ -48,7 +77,8 @@ private slots:
         play.key(Qt::CTRL | Qt::Key_K);
         QVERIFY(find<QStatusBar>(play.form, "coachBar")->isVisible());
         QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
-        QCOMPARE(play.table().size(), QSize(kTableWidth, kTableHeight));
+        if (!find<QAction>(play.form, "scaleTableCommand")->isChecked())
+            QCOMPARE(play.table().size(), QSize(kTableWidth, kTableHeight));
     }
 
     // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has

@@ -61,7 +61,8 @@ using Row = std::vector<std::pair<int, Point>>; // pictures and their top-left c
 struct Scene {
     WorkingFolder folder;
     TableState table;
-    TableSurface surface;
+    // The working folder's picture alone, which no installed copy of the game stands in for.
+    TableSurface surface{nullptr, TablePicture({QString()})};
 
     explicit Scene(Street street) {
         table.street = street;
@@ -225,7 +226,7 @@ private slots:
             everyPixel(scene.surface, QRect(0, 200, 230, 140), [](int, int) { return kBlack; }));
         QVERIFY(scene.fanShows(kHuman, true));
 
-        TableCanvas canvas(1.0);
+        TableCanvas canvas(1.0, TablePicture({QString()}));
         PaintList card;
         card.add({0, {100, 100}});
         canvas.paintCards(card, tableRect());

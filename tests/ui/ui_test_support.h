@@ -7,6 +7,7 @@
 #include "ui/card_artwork.h"
 #include "ui/main_window.h"
 #include "ui/table_canvas.h"
+#include "ui/table_picture.h"
 #include "ui/table_surface.h"
 
 #include <functional>
