@@ -62,7 +62,7 @@ CashChart::CashChart(QWidget* parent) : QChartView(parent) {
     cash_->setLabelFormat(QStringLiteral("%d"));
     chart()->addAxis(hands_, Qt::AlignBottom);
     chart()->addAxis(cash_, Qt::AlignLeft);
-    setMinimumHeight(300);
+    setMinimumHeight(200);
 }
 
 void CashChart::showGames(const std::vector<GameCash>& games) {
@@ -97,7 +97,8 @@ void CashChart::showGames(const std::vector<GameCash>& games) {
     hands_->setRange(0, static_cast<qreal>((mostHands + static_cast<std::size_t>(step) - 1) /
                                            static_cast<std::size_t>(step) *
                                            static_cast<std::size_t>(step)));
-    cash_->setRange(low, std::max(high, low + 1));
+    // At least ten chips from foot to top, so that the nice ticks fall on whole chips.
+    cash_->setRange(low, std::max(high, low + 10));
     cash_->applyNiceNumbers();
     setAccessibleDescription(summaries.isEmpty() ? QStringLiteral("No hands recorded yet.")
                                                  : summaries.join(QLatin1Char(' ')));

@@ -4,6 +4,7 @@
 #include "ui/cash_chart.h"
 #include "ui/figures_table.h"
 #include "ui/guarded_call.h"
+#include "ui/screen_placement.h"
 
 #include <cerrno>
 #include <cstring>
@@ -39,6 +40,9 @@ StatisticsWindow::StatisticsWindow(HandRecords& records, QWidget* parent)
 }
 
 void StatisticsWindow::present() {
+    if (!placed_)
+        placeBesideTable(*this, parentWidget());
+    placed_ = true;
     show();
     raise();
     activateWindow();

@@ -25,7 +25,8 @@ public:
 
     StatisticsWindow(HandRecords& records, QWidget* parent);
 
-    // Shows the window in front, up to date.
+    // Shows the window in front, up to date; the first time beside its parent window, the table,
+    // as the hand history goes.
     void present();
 
     void handEnded() override { refresh_.request(); }
@@ -45,6 +46,7 @@ private:
     FiguresTable* figures_ = nullptr;
     CashChart* chart_ = nullptr;
     RunSoon refresh_;
+    bool placed_ = false;
 };
 
 } // namespace omaha
