@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
+#include "ui/level_names.h"
 #include "ui/options_radio_group.h"
 #include "ui/options_up_down.h"
 
@@ -146,10 +147,7 @@ void OptionsPanel::buildCashPanel() {
 void OptionsPanel::buildLevelPanel() {
     QWidget* panel = sunkenPanel("aiLevelPanel", {24, 120, 121, 177}, this);
     addLabel(QStringLiteral("AI level"), {32, 16}, panel);
-    aiLevels_ = addRadioGroup("aiLevelChoice", QStringLiteral("AI level"),
-                              {QStringLiteral("Amateur"), QStringLiteral("Expert"),
-                               QStringLiteral("Master"), QStringLiteral("Genius")},
-                              panel);
+    aiLevels_ = addRadioGroup("aiLevelChoice", QStringLiteral("AI level"), aiLevelNames(), panel);
     connect(aiLevels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseAiLevel);
 }
 
