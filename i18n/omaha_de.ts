@@ -21,6 +21,29 @@ Free software under the MIT licence.</source>
     </message>
 </context>
 <context>
+    <name>AiLevel</name>
+    <message>
+        <source>Amateur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Genius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Coach</name>
     <message>
         <source>under 1%</source>
@@ -59,6 +82,41 @@ Free software under the MIT licence.</source>
     <name>Error</name>
     <message>
         <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FiguresTable</name>
+    <message>
+        <source>Hands played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won at the showdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won by folds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folded before the flop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biggest pot won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net result</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -338,6 +396,36 @@ Free software under the MIT licence.</source>
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>Hand records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands are not recorded: neither XDG_DATA_HOME nor HOME names a folder to keep them in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>Unable to record hands in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game: it is left as it is, and hands are not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was damaged: it was moved to %2, and a new record of hands begun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of the game is using %1: the hand was not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>Calls</source>
@@ -467,6 +555,82 @@ Free software under the MIT licence.</source>
     </message>
 </context>
 <context>
+    <name>omaha</name>
+    <message>
+        <source>in play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>omaha::CashChart</name>
+    <message>
+        <source>This game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 in %4 hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 in %4 hands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your cash, hand by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hands recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>omaha::CoachBar</name>
+    <message>
+        <source>Coach</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>omaha::FiguresTable</name>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>omaha::HistoryWindow</name>
     <message>
         <source>Hand history</source>
@@ -531,6 +695,14 @@ Free software under the MIT licence.</source>
         <source>Are you sure?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Coach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>omaha::OptionsPanel</name>
@@ -568,22 +740,6 @@ Free software under the MIT licence.</source>
     </message>
     <message>
         <source>AI level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amateur</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Master</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Genius</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -706,6 +862,37 @@ Free software under the MIT licence.</source>
     </message>
     <message>
         <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>omaha::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export every hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every recorded hand as text, in a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to export the hands to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

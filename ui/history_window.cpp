@@ -5,7 +5,6 @@
 #include "ui/table_layout.h"
 
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -15,8 +14,6 @@ namespace omaha {
 namespace {
 
 constexpr int kWidth = 380;
-// Room between the window and the table's window.
-constexpr int kGap = 8;
 
 } // namespace
 
@@ -40,8 +37,11 @@ HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
 }
 
 void HistoryWindow::present() {
-    if (!placed_)
-        placeBesideParent();
+    if (!placed_ && parentWidget() != nullptr) {
+        resize(kWidth, parentWidget()->height());
+        placeBesideTable(*this, parentWidget());
+    }
+    placed_ = true;
     show();
     raise();
 }
@@ -67,27 +67,6 @@ void HistoryWindow::refresh() {
     const int position = scroll->value();
     text_->setPlainText(QString::fromStdString(history_.text()));
     scroll->setValue(atEnd ? scroll->maximum() : position);
-}
-
-void HistoryWindow::placeBesideParent() {
-    placed_ = true;
-    QWidget* table = parentWidget();
-    const QScreen* screen = table != nullptr ? table->screen() : nullptr;
-    if (screen == nullptr)
-        return;
-    resize(kWidth, table->height());
-    // This window has no frame before it is first shown; the table's frame, from the same window
-    // system, stands for it.
-    const QRect tableFrame = table->frameGeometry();
-    const QRect tableInside = table->geometry();
-    const QMargins frameEdges(
-        tableInside.left() - tableFrame.left(), tableInside.top() - tableFrame.top(),
-        tableFrame.right() - tableInside.right(), tableFrame.bottom() - tableInside.bottom());
-    const SideBySide places =
-        placeSideBySide(tableFrame, size().grownBy(frameEdges), screen->availableGeometry(), kGap);
-    if (places.table != tableFrame.topLeft())
-        table->move(places.table);
-    move(places.history);
 }
 
 } // namespace omaha

@@ -30,7 +30,6 @@ private:
     // A press adds many lines at once; the text is set once, after the press.
     void refreshSoon();
     void refresh();
-    void placeBesideParent();
 
     const HandHistory& history_;
     QPlainTextEdit* text_ = nullptr;

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <QApplication>
+#include <string_view>
 
 namespace {
 
@@ -21,6 +23,11 @@ std::uint32_t secondsSinceEpoch() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that it needs no display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << "omaha " OMAHA_VERSION "\n" << std::flush;
+        return std::cout ? 0 : 1;
+    }
     QApplication app(argc, argv);
     omaha::installTranslations(app);
     try {

@@ -1,13 +1,17 @@
 #include "ui/main_window.h"
 
+#include "engine/coach.h"
 #include "engine/whole_number.h"
 #include "ui/about_omaha.h"
+#include "ui/coach_bar.h"
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
 #include "ui/history_window.h"
 #include "ui/options_panel.h"
+#include "ui/record_keeper.h"
 #include "ui/rules_window.h"
+#include "ui/statistics_window.h"
 #include "ui/table_buttons.h"
 #include "ui/table_labels.h"
 #include "ui/table_scaling.h"
@@ -69,12 +73,29 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     resize(kTableWidth, kTableHeight + menuBar()->sizeHint().height());
 
     view_ = std::make_unique<WindowTableView>(this, *table, labels, buttons);
-    game_ = std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_,
-                                   std::move(clock));
+    game_ =
+        std::make_unique<Game>(*view_, settings_, opponents ? *opponents : ownOpponents_, clock);
     table->setTable(&game_->table());
     optionsPanel_ = new OptionsPanel(*game_, table);
-    // Before start-up, so that the history holds the first hand too.
-    game_->observeHands(history_);
+
+    // Before start-up, so that the history, the records and the coach have the first hand too.
+    // The coach's source is seeded as omaha-sim seeds it for a game played from the same second.
+    records_ = std::make_unique<RecordKeeper>(game_->table(), *view_);
+    coach_ = new CoachBar(game_->table(), settings_, coachSeed(clock()), *this);
+    coachCommand_->setChecked(coach_->isOn());
+    connect(coachCommand_, &QAction::toggled, coach_, &CoachBar::switchOn);
+    observers_.add(history_);
+    observers_.add(records_->recorder());
+    observers_.add(*coach_);
+    if (HandRecords* records = records_->records()) {
+        statistics_ = new StatisticsWindow(*records, this);
+        observers_.add(*statistics_);
+        // Play goes on from the statistics too, which follow it.
+        statistics_->addActions(commands);
+        pressWithKeysFrom(buttons, statistics_);
+    }
+    statisticsCommand_->setEnabled(statistics_ != nullptr);
+    game_->observeHands(observers_);
     game_->startup();
     optionsPanel_->fillFromTable();
 
@@ -105,6 +126,12 @@ QList<QAction*> MainWindow::buildMenu() {
     QAction* history = addCommand(view, tr("Hand history"), "handHistoryCommand",
                                   QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(history, &QAction::triggered, this, &MainWindow::showHistory);
+    coachCommand_ =
+        addCommand(view, tr("Coach"), "coachCommand", QKeySequence(Qt::CTRL | Qt::Key_K));
+    coachCommand_->setCheckable(true);
+    statisticsCommand_ =
+        addCommand(view, tr("Statistics"), "statisticsCommand", QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(statisticsCommand_, &QAction::triggered, this, &MainWindow::showStatistics);
     scaleCommand_ =
         addCommand(view, tr("Scale the table with the window"), "scaleTableCommand", {});
     scaleCommand_->setCheckable(true);
@@ -112,7 +139,7 @@ QList<QAction*> MainWindow::buildMenu() {
     QMenu* help = addMenu(tr("Help"), "helpMenu");
     QAction* aboutOmaha = addCommand(help, tr("About Omaha"), "aboutOmahaCommand", {});
     connect(aboutOmaha, &QAction::triggered, this, [this] { showAboutOmaha(this); });
-    return {newGame, options, about, quit, history};
+    return {newGame, options, about, quit, history, coachCommand_, statisticsCommand_};
 }
 
 QMenu* MainWindow::addMenu(const QString& title, const char* objectName) {
@@ -167,6 +194,11 @@ void MainWindow::toggleOptions() {
 
 void MainWindow::showHistory() {
     historyWindow_->present();
+}
+
+void MainWindow::showStatistics() {
+    if (statistics_ != nullptr)
+        statistics_->present();
 }
 
 void MainWindow::showRules() {

@@ -3,6 +3,7 @@
 #include "ai/simulating_opponents.h"
 #include "engine/game.h"
 #include "engine/hand_history.h"
+#include "engine/hand_observers.h"
 #include "settings/settings_file.h"
 
 #include <memory>
@@ -14,20 +15,25 @@ class QMenu;
 
 namespace omaha {
 
+class CoachBar;
 class HistoryWindow;
 class OptionsPanel;
+class RecordKeeper;
 class RulesWindow;
+class StatisticsWindow;
 class WindowMemory;
 class WindowTableView;
 
 // The main window: the Game, View and Help menus over an 800 x 520 card table with the seats'
-// texts, the pot, the result and the four action buttons; the player may scale the table with the
-// window. It owns the game from start to end; building the window deals the first hand, and an
-// error while doing so leaves the constructor. Everything can be played from the keyboard: D, C,
-// R and F press the buttons, Ctrl+N, Ctrl+O, F1, Ctrl+Q and Ctrl+H give the menu commands, while
-// the table's window or the hand history's is the active one, and Alt with a menu's first letter
-// opens it. The window comes back where it was, as large as it was; a new one starts wholly on the
-// screen where it fits, and with its title bar and menu on it where it does not.
+// texts, the pot, the result and the four action buttons, and the coach's line below the table
+// while the coach is on; the player may scale the table with the window. It owns the game from
+// start to end and keeps every finished hand in the player's records; building the window deals
+// the first hand, and an error while doing so leaves the constructor. Everything can be played
+// from the keyboard: D, C, R and F press the buttons, Ctrl+N, Ctrl+O, F1, Ctrl+Q, Ctrl+H, Ctrl+K
+// and Ctrl+T give the menu commands, while the table's window, the hand history's or the
+// statistics' is the active one, and Alt with a menu's first letter opens it. The window comes
+// back where it was, as large as it was; a new one starts wholly on the screen where it fits, and
+// with its title bar and menu on it where it does not.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -44,6 +50,8 @@ private slots:
     void startNewGame();  // asks, then starts a new game with the cash typed in the options
     void toggleOptions(); // the Options command: shows or hides the options panel
     void showHistory();   // the Hand history command: the history window, in front
+    // The Statistics command: the statistics window, in front.
+    void showStatistics();
     void deal();
     void check(); // Check, or Call while a bet is pending
     void raise();
@@ -70,6 +78,14 @@ private:
     HandHistory history_;
     // The game reaches the window through the view, so the view outlives it.
     std::unique_ptr<WindowTableView> view_;
+    // What follows the hands besides the history: the player's records, the coach's line and
+    // the statistics window, all told by the game through one list.
+    HandObservers observers_;
+    std::unique_ptr<RecordKeeper> records_;
+    QAction* coachCommand_ = nullptr;
+    QAction* statisticsCommand_ = nullptr;
+    CoachBar* coach_ = nullptr;
+    StatisticsWindow* statistics_ = nullptr;
     std::unique_ptr<Game> game_;
 };
 

@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/gradient_button.h"
 #include "ui/guarded_call.h"
+#include "ui/level_names.h"
 #include "ui/options_radio_group.h"
 #include "ui/options_up_down.h"
 
@@ -142,8 +143,7 @@ void OptionsPanel::buildCashPanel() {
 void OptionsPanel::buildLevelPanel() {
     QWidget* panel = sunkenPanel("aiLevelPanel", {24, 120, 121, 177}, this);
     addLabel(tr("AI level"), {32, 16}, panel);
-    aiLevels_ = addRadioGroup("aiLevelChoice", tr("AI level"),
-                              {tr("Amateur"), tr("Expert"), tr("Master"), tr("Genius")}, panel);
+    aiLevels_ = addRadioGroup("aiLevelChoice", tr("AI level"), aiLevelNames(), panel);
     connect(aiLevels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseAiLevel);
 }
 

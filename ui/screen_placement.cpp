@@ -28,8 +28,8 @@ bool liesOn(const QRect& frame, const QRect& available) {
            liesAlong(frame.top(), frame.height(), available.top(), available.height());
 }
 
-// Places a window again once the window system shows it in its frame, should the frame reach off
-// the available area, first shrinking it to fit when asked to; then it goes.
+// Places a window again once the window system shows it in its frame, in a direction in which the
+// frame reaches off the available area, first shrinking it to fit when asked to; then it goes.
 class PlaceWhenFramed : public QObject {
 public:
     PlaceWhenFramed(QWidget& window, bool shrink)
@@ -64,7 +64,13 @@ private:
             window_.resize(window_.size() - excess);
             frame.setSize(frame.size() - excess);
         }
-        window_.move(placeFrame(frame.size(), available));
+        // Only in a direction in which it reaches off.
+        const QPoint placed = placeFrame(frame.size(), available);
+        const bool widthLies =
+            liesAlong(frame.left(), frame.width(), available.left(), available.width());
+        const bool heightLies =
+            liesAlong(frame.top(), frame.height(), available.top(), available.height());
+        window_.move(widthLies ? frame.left() : placed.x(), heightLies ? frame.top() : placed.y());
     }
 
     QWidget& window_;
@@ -106,6 +112,34 @@ SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& avail
         return {table.topLeft(), {leftOfTable, top}};
     const int historyLeft = areaEnd - history.width();
     return {{historyLeft - gap - table.width(), top}, {historyLeft, top}};
+}
+
+void placeBesideTable(QWidget& window, QWidget* table) {
+    // Room between the window and the table's window.
+    constexpr int kGap = 8;
+    const QScreen* screen = table != nullptr ? table->screen() : nullptr;
+    if (screen == nullptr)
+        return;
+    // The window has no frame before it is first shown; the table's frame, from the same window
+    // system, stands for it.
+    const QRect tableFrame = table->frameGeometry();
+    const QRect tableInside = table->geometry();
+    const QMargins frameEdges(
+        tableInside.left() - tableFrame.left(), tableInside.top() - tableFrame.top(),
+        tableFrame.right() - tableInside.right(), tableFrame.bottom() - tableInside.bottom());
+    const QRect area = screen->availableGeometry();
+    const SideBySide places =
+        placeSideBySide(tableFrame, window.size().grownBy(frameEdges), area, kGap);
+    if (places.table != tableFrame.topLeft())
+        table->move(places.table);
+    window.move(places.history);
+    // A window taller than the room below the table's top is cut to it, as far as it may shrink;
+    // framed, it is placed again should it still reach off the screen.
+    const int room =
+        area.bottom() + 1 - places.history.y() - frameEdges.top() - frameEdges.bottom();
+    if (window.height() > room)
+        window.resize(window.width(), room);
+    new PlaceWhenFramed(window, true);
 }
 
 } // namespace omaha

@@ -38,4 +38,11 @@ struct SideBySide {
 // the table as it can.
 SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& available, int gap);
 
+// Puts the top-level `window`, not yet shown, beside the `table`'s window as placeSideBySide
+// would, the table moving aside where the screen has room for both side by side but not where
+// the table stands; a window taller than the screen's room below the table's top is made shorter,
+// and placed again where its frame still reaches off the screen.
+// Nothing happens without a table on a screen.
+void placeBesideTable(QWidget& window, QWidget* table);
+
 } // namespace omaha

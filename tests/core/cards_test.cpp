@@ -1,14 +1,10 @@
 #include "core/card.h"
 #include "core/card_text.h"
 #include "core/deck.h"
-#include "core/random31.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
-#include <utility>
 
 namespace omaha {
 namespace {
@@ -41,32 +37,6 @@ TEST(Cards, TheFreshDeckInBothNotations) {
         EXPECT_TRUE(parseCardCode(word)) << word;
     for (const char* word : {"", "A", "Ahh", "10h", "1h", "Ax", "hA", " A", "A ", "Bh"})
         EXPECT_FALSE(parseCardCode(word)) << word;
-}
-
-// A shuffle is so many transpositions of the deck as it lies, each of the positions i then j
-// drawn in that order, the draws being the standard twister's shifted right by one: the deal's
-// 20001, and the strength estimate's 1001 again and again on its own deck.
-TEST(Deck, EachShuffleTransposesByTheStandardTwistersDrawsInOrder) {
-    const auto shuffledTheStandardWay = [](int swaps, int times) {
-        std::mt19937 standard(99);
-        Deck deck = freshDeck();
-        for (int swap = 0; swap < swaps * times; ++swap) {
-            const std::uint32_t i = (standard() >> 1) % 52;
-            std::swap(deck[i], deck[(standard() >> 1) % 52]);
-        }
-        return std::pair{deck, static_cast<std::int32_t>(standard() >> 1)};
-    };
-    Random31 random(99);
-    Deck deck = freshDeck();
-    shuffleDeck(deck, random);
-    shuffleDeck(deck, random);
-    EXPECT_EQ(std::pair(deck, random()), shuffledTheStandardWay(20001, 2));
-
-    random.seed(99);
-    deck = freshDeck();
-    for (int sample = 0; sample < 5; ++sample)
-        shuffleDeck<kSimulationSwaps>(deck, random);
-    EXPECT_EQ(std::pair(deck, random()), shuffledTheStandardWay(1001, 5));
 }
 
 } // namespace

@@ -3,66 +3,7 @@
 namespace omaha::testing {
 namespace {
 
-const Seats kAllComputers = {kFreak, kGeek, kMaster, kChamp, kPinhead, kExpert, kRobot};
-
 class BettingTest : public TableTest {};
-
-// clang-format off
-// The flop shown, nobody out and no bet pending; the human opens every street.
-constexpr std::string_view kFlop = "street:flop pot:100 out:0 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in";
-// clang-format on
-
-TEST_F(BettingTest, PreflopWithMasterOnTheBigBlind) {
-    // clang-format off
-    startFrom("street:showdown pot:24 out:0 opener:robot marker:geek call:0 bets:2/4 turn:deal board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:in geek:1200:QhQd5c6d:in master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:in pinhead:1200:2d3s4c5s:in expert:1200:7c7h8h9c:in robot:1200:TcTdThJc:in");
-    // clang-format on
-    game.deal(); // the marker moves on to Master
-    EXPECT_EQ(view.status(kGeek), "small blind");
-    EXPECT_TRUE(t.seats[kMaster].raised);
-    EXPECT_EQ(script.asked, (Seats{kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
-
-    script.forget();
-    game.check();
-    // The human's call charges the big blind; Freak, Geek and Master answer it, the rest take
-    // their pre-flop turns, and then the flop shows.
-    EXPECT_EQ(t.seats[kHuman].cash, 1198);
-    EXPECT_EQ(script.asked, (Seats{kFreak, kGeek, kMaster}));
-    EXPECT_EQ(script.turns, (Seats{kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_EQ(t.street, Street::Flop);
-    EXPECT_EQ(t.pot, 3 + 4 * 2 + 4 * 2);
-
-    script.forget();
-    game.check();
-    EXPECT_EQ(script.turns, kAllComputers);
-    EXPECT_EQ(t.street, Street::Turn);
-}
-
-TEST_F(BettingTest, RaiseAfterTheHumansCheckWaitsWhileTheNextCardShows) {
-    startFrom(kFlop);
-    script.raiseOn[kGeek] = Street::Flop;
-    game.check();
-    EXPECT_EQ(t.street, Street::Turn);
-    EXPECT_TRUE(t.seats[kGeek].raised);
-    EXPECT_EQ(t.amountToCall, 2);
-    EXPECT_EQ(script.asked, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_EQ(script.turns, (Seats{kFreak, kGeek}));
-    EXPECT_EQ(view.stayCaption(), "Call");
-    EXPECT_EQ(buttons(), "-C-F");
-    EXPECT_EQ(view.status(kGeek), "Raises");
-    EXPECT_TRUE(view.yellow(kGeek));
-    EXPECT_EQ(view.status(kFreak), "");
-
-    // Calling it makes Freak answer, then the pass goes on from Master on the turn.
-    script.forget();
-    game.check();
-    EXPECT_EQ(t.seats[kHuman].cash, 1198);
-    EXPECT_EQ(script.asked, (Seats{kFreak}));
-    EXPECT_EQ(script.turns, (Seats{kMaster, kChamp, kPinhead, kExpert, kRobot}));
-    EXPECT_EQ(buttons(), "-CRF");
-    EXPECT_FALSE(view.yellow(kGeek));
-    EXPECT_EQ(t.street, Street::River);
-}
 
 TEST_F(BettingTest, RaiseIsIgnoredWithOneChipLeft) {
     // clang-format off

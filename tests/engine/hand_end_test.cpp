@@ -52,18 +52,6 @@ TEST_F(HandEndTest, EverySeatAtOrPastTheTargetGetsItsOwnBoxInTableOrder) {
     EXPECT_FALSE(view.enabled(TableButton::Deal));
 }
 
-TEST_F(HandEndTest, HumanFoldedWithOneSeatLeftShowsNoNamesNorCards) {
-    // clang-format off
-    startFrom("street:river pot:25 out:6 opener:you marker:robot call:0 bets:2/4 turn:you board:2c7d9hJsKc you:1200:AhAd3c4d:in freak:1200:AsAc3d4h:folded geek:1200:QhQd5c6d:folded master:1200:3h4s5d6h:in champ:1200:8c8d5h6s:folded pinhead:1200:2d3s4c5s:folded expert:1200:7c7h8h9c:folded robot:1200:TcTdThJc:folded");
-    // clang-format on
-    game.fold();
-    for (const SeatCode seat : kTableOrder)
-        EXPECT_EQ(view.status(seat), "") << seat;
-    EXPECT_EQ(lastLogged("paint"), "paint ---b---- 0");
-    EXPECT_EQ(view.result(), "Master wins");
-    EXPECT_EQ(t.seats[kMaster].cash, 1225);
-}
-
 TEST_F(HandEndTest, WinByFoldsPaysTheHumanAndSavesTheCash) {
     // Pinhead went broke at the deal, Geek has folded; the rest fold to the human's bet.
     // clang-format off

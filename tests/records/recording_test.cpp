@@ -31,25 +31,6 @@ TEST(Recording, EveryHandIsKeptWholeAndTellsTheHistoryAgain) {
     EXPECT_EQ(records.notices, Rows{});
 }
 
-TEST(Recording, TheSameSeedGivesTheSameRecords) {
-    const auto recorded = [](const std::string& options) {
-        RecordsFolder folder;
-        // The times aside, which the clock gives.
-        HandRecords records(folder.file(), folder.notice(), {{}, [] { return std::time_t{0}; }});
-        playRecorded(options, records);
-        Rows all;
-        for (const char* table :
-             {"games", "hands", "hand_seats", "hand_events", "sessions", "current_game"})
-            for (const std::string& row :
-                 rows(folder.file(), "SELECT * FROM " + std::string(table)))
-                all.push_back(table + (":" + row));
-        return all;
-    };
-    Rows first = recorded("--seed 9 --hands 12 --script cccf");
-    EXPECT_EQ(recorded("--seed 9 --hands 12 --script cccf"), first);
-    EXPECT_NE(recorded("--seed 10 --hands 12 --script cccf"), first);
-}
-
 TEST(Recording, ARestartContinuesTheGameAndANewGameBeginsOne) {
     RecordsFolder folder;
     std::string history;

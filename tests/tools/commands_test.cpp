@@ -11,7 +11,6 @@
 #include <regex>
 #include <sstream>
 #include <stdexcept>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
@@ -65,37 +64,6 @@ TEST(EvalCommand, ReportsBadLinesAndGoesOn) {
     // The longest line that may be read, with a newline and at the end of the input without one.
     EXPECT_EQ(evaluate(longest + "\n" + longest),
               std::pair(0, std::string("100 103 One pair Twos\n100 103 One pair Twos\n")));
-}
-
-// Input that breaks down once `text` has been read, then seems to end.
-struct BreakingInput : std::streambuf {
-    explicit BreakingInput(std::string text) : text_(std::move(text)) {
-        setg(text_.data(), text_.data(), text_.data() + text_.size());
-    }
-    int_type underflow() override {
-        if (std::exchange(broken_, true))
-            return traits_type::eof();
-        throw std::runtime_error("the disk is gone");
-    }
-    std::string text_;
-    bool broken_ = false;
-};
-
-TEST(EvalCommand, LostOutputOrUnreadableInputEndsTheRunWithStatusThree) {
-    for (const std::string& read : {std::string("2c 2d Ah Ks Qc\n"), std::string(5000, 'x')}) {
-        BreakingInput broken(read);
-        std::istream in(&broken);
-        std::ostringstream out, err;
-        EXPECT_EQ(runEvalCommand({}, in, out, err), 3);
-        EXPECT_EQ(err.str(), "error: cannot read the input\n");
-    }
-    std::istringstream in("2c 2d Ah Ks Qc\n2c 2d Ah Ks Qc\n");
-    std::ostringstream out, err;
-    out.setstate(std::ios::badbit);
-    EXPECT_EQ(runEvalCommand({}, in, out, err), 3);
-    EXPECT_EQ(err.str(), "error: cannot write the output\n");
-    std::string rest; // it stops at the first line it could not answer
-    EXPECT_TRUE(std::getline(in, rest));
 }
 
 // What is wrong with a command line is named before the usage, with what was typed shown byte for
@@ -255,6 +223,26 @@ TEST_F(SimBinary, FailuresExitWithTheirStatus) {
         EXPECT_EQ(ran.status, status) << command;
         EXPECT_TRUE(ran.output.starts_with(errorStart)) << command << ": " << ran.output;
     }
+}
+
+// --version and --help answer on standard output, alone on the command line; the version itself
+// is checked against project()'s by the test sim_version.
+TEST_F(SimBinary, VersionAndHelp) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"sim --help 2>/dev/null", 0, "usage: omaha-sim eval < cards\n"},
+        {"sim --version x 2>&1", 2, "omaha-sim --version: unexpected word 'x'\nusage: "},
+        {"sim --help --seed 2>&1", 2, "omaha-sim --help: unexpected word '--seed'\nusage: "},
+        {"sim --version 2>&1 >/dev/full", 3, "error: cannot write the output\n"},
+    };
+    for (const auto& [command, status, start] : cases) {
+        const Run ran = run(command);
+        EXPECT_EQ(ran.status, status) << command;
+        EXPECT_TRUE(ran.output.starts_with(start)) << command << ": " << ran.output;
+    }
+    const Run version = run("sim --version 2>&1");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.output.starts_with("omaha-sim ")) << version.output;
+    EXPECT_NE(run("sim --help").output.find("       omaha-sim --version\n"), std::string::npos);
 }
 
 // The system's reason goes with the file that could not be written: after "error:" when the

@@ -18,6 +18,29 @@ bool activate(QWidget& window) {
     return QTest::qWaitFor([&window] { return window.isActiveWindow(); });
 }
 
+// Where the screen has room for the table's window and `other` side by side they do not
+// overlap, and where it has not, `other` covers as little of the table as the screen allows;
+// both lie on the screen. A screen scaled by a fraction may place them a pixel closer.
+void standsBeside(QWidget& form, QWidget& other) {
+    const QRect area = form.screen()->availableGeometry();
+    const auto overlap = [&form, &other] {
+        const QRect both = form.frameGeometry() & other.frameGeometry();
+        return both.isEmpty() ? 0 : both.width();
+    };
+    // The overlap that the screen's width makes unavoidable: none where both fit side by
+    // side, all of the other window where the table alone is as wide as the screen.
+    const int otherWidth = other.frameGeometry().width();
+    const int unavoidable = form.frameGeometry().width() + otherWidth - area.width();
+    QTRY_VERIFY2(std::abs(overlap() - std::clamp(unavoidable, 0, otherWidth)) <= 1,
+                 qPrintable(QString::number(overlap())));
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QVERIFY2(liesOn(form.frameGeometry(), area) && liesOn(other.frameGeometry(), area),
+             qPrintable(text(form.frameGeometry()) + " " + text(other.frameGeometry()) + " " +
+                        text(area)));
+}
+
 class DesktopTest : public QObject {
     Q_OBJECT
 
@@ -63,6 +86,33 @@ private slots:
         QTRY_COMPARE(again.geometry(), left);
     }
 
+    // The coach's line grows the table's window downward; a window standing at the foot of the
+    // screen moves up so that the line shows, and a table not scaled with the window keeps its
+    // size (a screen too small for the table starts with it scaled).
+    void coachLineStaysOnTheScreen() {
+        Window play;
+        const QRect area = play.form.screen()->availableGeometry();
+        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+        const QRect frame = play.form.frameGeometry();
+        const int foot = area.bottom() - frame.height() + 1;
+        play.form.move(frame.left(), foot);
+        QTRY_COMPARE(play.form.frameGeometry().top(), foot);
+        play.key(Qt::CTRL | Qt::Key_K);
+        QVERIFY(find<QStatusBar>(play.form, "coachBar")->isVisible());
+        QTRY_VERIFY(liesOn(play.form.frameGeometry(), area));
+        if (!find<QAction>(play.form, "scaleTableCommand")->isChecked())
+            QCOMPARE(play.table().size(), QSize(kTableWidth, kTableHeight));
+    }
+
+    // The statistics window stands beside the table as the history does.
+    void statisticsStandBesideTheTable() {
+        Window play;
+        play.key(Qt::CTRL | Qt::Key_T);
+        QWidget& statistics = *find<QWidget>(play.form, "statisticsWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(&statistics));
+        standsBeside(play.form, statistics);
+    }
+
     // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has
     // room for both side by side they do not overlap, the table moving aside if it must; where it
     // has not, the history covers as little of the table as the screen allows. The table's keys
@@ -73,17 +123,9 @@ private slots:
         play.key(Qt::CTRL | Qt::Key_H);
         QWidget& history = *find<QWidget>(form, "historyWindow");
         QVERIFY(QTest::qWaitForWindowExposed(&history));
-        const QRect area = form.screen()->availableGeometry();
-        const auto overlap = [&form, &history] {
-            const QRect both = form.frameGeometry() & history.frameGeometry();
-            return both.isEmpty() ? 0 : both.width();
-        };
-        // The overlap that the screen's width makes unavoidable: none where both fit side by
-        // side, all of the history where the table alone is as wide as the screen.
-        const int historyWidth = history.frameGeometry().width();
-        const int unavoidable = form.frameGeometry().width() + historyWidth - area.width();
-        QTRY_COMPARE(overlap(), std::clamp(unavoidable, 0, historyWidth));
-        QVERIFY(liesOn(form.frameGeometry(), area) && liesOn(history.frameGeometry(), area));
+        standsBeside(form, history);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(history.frameGeometry().top(), form.frameGeometry().top());
         // Time for the window manager to hand the keyboard on, were it asked to.
         QTest::qWait(300);

@@ -2,6 +2,8 @@
 
 // Everything the UI tests use, so that each test file includes only this header.
 #include "engine/visible_cards.h"
+#include "records/hand_records.h"
+#include "records/sqlite_connection.h"
 #include "ui/card_artwork.h"
 #include "ui/main_window.h"
 #include "ui/table_canvas.h"
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
 #include <vector>
@@ -98,18 +101,25 @@ struct CallingOpponents : Opponents {
     std::int32_t raiseInTurn(TableState&, SeatCode) override { return 0; }
 };
 
-// A fresh working folder for the game holding the table bitmap; the previous working folder comes
+// A fresh working folder for the game holding the table bitmap, and the game's data folder
+// (XDG_DATA_HOME), where it keeps the player's hands; the previous working and data folders come
 // back when it goes.
 struct WorkingFolder {
     WorkingFolder() {
         QFile::copy(QStringLiteral(OMAHA_BAIZE_FILE), path(QStringLiteral("baize.bmp")));
         QDir::setCurrent(dir.path());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     }
-    ~WorkingFolder() { QDir::setCurrent(previous); }
+    ~WorkingFolder() {
+        QDir::setCurrent(previous);
+        qputenv("XDG_DATA_HOME", previousData);
+    }
     QString path(const QString& name) const { return dir.filePath(name); }
     QString settings() const { return path(QStringLiteral("vellum.ini")); }
+    QString records() const { return path(QStringLiteral("data/omaha/hands.sqlite")); }
 
     QString previous = QDir::currentPath();
+    QByteArray previousData = qgetenv("XDG_DATA_HOME");
     QTemporaryDir dir;
 };
 
