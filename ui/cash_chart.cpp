@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLineSeries>
 #include <QLocale>
@@ -21,10 +22,13 @@ QString gameName(const GameCash& game, bool current) {
     const QDateTime started =
         QDateTime::fromString(QString::fromStdString(game.startedAt), Qt::ISODate).toLocalTime();
     static constexpr std::array<const char*, 4> kOutcomes = {
-        QT_TR_NOOP("in play"), QT_TR_NOOP("won"), QT_TR_NOOP("lost"), QT_TR_NOOP("abandoned")};
+        QT_TRANSLATE_NOOP("omaha::CashChart", "in play"),
+        QT_TRANSLATE_NOOP("omaha::CashChart", "won"), QT_TRANSLATE_NOOP("omaha::CashChart", "lost"),
+        QT_TRANSLATE_NOOP("omaha::CashChart", "abandoned")};
     return CashChart::tr("%1, %2").arg(
         QLocale().toString(started, QStringLiteral("d MMM yyyy hh:mm")),
-        CashChart::tr(kOutcomes[static_cast<std::size_t>(game.outcome)]));
+        QCoreApplication::translate("omaha::CashChart",
+                                    kOutcomes[static_cast<std::size_t>(game.outcome)]));
 }
 
 // "This game: 1200 to 1214 in 5 hands."

@@ -15,14 +15,15 @@ struct FigureRow {
 };
 
 constexpr std::array<FigureRow, 8> kRows = {{
-    {QT_TRANSLATE_NOOP("FiguresTable", "Hands played"), &Figures::handsPlayed},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Won at the showdown"), &Figures::wonAtShowdown},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Won by folds"), &Figures::wonByFolds},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Folded before the flop"), &Figures::foldedBeforeFlop},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Biggest pot won"), &Figures::biggestPotWon},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Games won"), &Figures::gamesWon},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Games lost"), &Figures::gamesLost},
-    {QT_TRANSLATE_NOOP("FiguresTable", "Net result"), &Figures::netResult},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Hands played"), &Figures::handsPlayed},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Won at the showdown"), &Figures::wonAtShowdown},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Won by folds"), &Figures::wonByFolds},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Folded before the flop"),
+     &Figures::foldedBeforeFlop},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Biggest pot won"), &Figures::biggestPotWon},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Games won"), &Figures::gamesWon},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Games lost"), &Figures::gamesLost},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Net result"), &Figures::netResult},
 }};
 
 // The net result is a gain or a loss: "+24", "-12"; every other figure a count or an amount.

@@ -46,6 +46,19 @@ void gather(QWidget* root, QStringList& texts) {
             own << button->text();
         if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
             own << edit->toPlainText();
+        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            for (int row = 0; row < table->rowCount(); ++row)
+                own << table->verticalHeaderItem(row)->text();
+            for (int column = 0; column < table->columnCount(); ++column)
+                own << table->horizontalHeaderItem(column)->text();
+        }
+        if (auto* chart = qobject_cast<QChartView*>(widget)) {
+            own << chart->chart()->title();
+            for (const QAbstractAxis* axis : chart->chart()->axes())
+                own << axis->titleText();
+            for (const QAbstractSeries* series : chart->chart()->series())
+                own << series->name();
+        }
         if (auto* bar = qobject_cast<QMenuBar*>(widget))
             for (QAction* menu : bar->actions()) {
                 own << menu->text();
@@ -93,8 +106,10 @@ private slots:
         };
         const auto command = [&](const char* name) { find<QAction>(window.form, name)->trigger(); };
 
+        command("coachCommand");
         look();
-        // A hand played to the showdown: the blinds, the bets and the hands shown.
+        // A hand played to the showdown: the blinds, the bets and the hands shown, with the
+        // coach's line all along.
         window.press(TableButton::Deal);
         for (int press = 0; press < 20 && !window.enabled(TableButton::Deal); ++press) {
             look();
@@ -102,6 +117,7 @@ private slots:
         }
         look();
         command("handHistoryCommand");
+        command("statisticsCommand");
         command("optionsCommand");
         look();
 
@@ -132,9 +148,11 @@ private slots:
                 english << text;
         english.removeDuplicates();
         QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
-        // Everything was seen: the showdown's result, the history, the options panel, the rules,
-        // and six boxes: three messages of the options, the question, the error and About.
-        for (const char* seen : {"handResult", "QPlainTextEdit", "aiLevelChoice", "rulesLine17"})
+        // Everything was seen: the showdown's result, the coach, the history, the statistics and
+        // their chart, the options panel, the rules, and six boxes: three messages of the
+        // options, the question, the error and About.
+        for (const char* seen : {"handResult", "coachLine", "QPlainTextEdit", "statisticsTable",
+                                 "cashChart", "aiLevelChoice", "rulesLine17"})
             QVERIFY2(!texts.filter(QLatin1String(seen)).isEmpty(), seen);
         QCOMPARE(texts.filter(QStringLiteral("qt_msgbox_label")).size(), 6);
     }
