@@ -90,41 +90,6 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
-    <name>FiguresTable</name>
-    <message>
-        <source>Hands played</source>
-        <translation>Gespielte Hände</translation>
-    </message>
-    <message>
-        <source>Won at the showdown</source>
-        <translation>Im Showdown gewonnen</translation>
-    </message>
-    <message>
-        <source>Won by folds</source>
-        <translation>Durch Folds gewonnen</translation>
-    </message>
-    <message>
-        <source>Folded before the flop</source>
-        <translation>Vor dem Flop gefoldet</translation>
-    </message>
-    <message>
-        <source>Biggest pot won</source>
-        <translation>Größter gewonnener Pot</translation>
-    </message>
-    <message>
-        <source>Games won</source>
-        <translation>Gewonnene Spiele</translation>
-    </message>
-    <message>
-        <source>Games lost</source>
-        <translation>Verlorene Spiele</translation>
-    </message>
-    <message>
-        <source>Net result</source>
-        <translation>Bilanz</translation>
-    </message>
-</context>
-<context>
     <name>Hand</name>
     <message>
         <source>%1</source>
@@ -559,25 +524,6 @@ Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
-    <name>omaha</name>
-    <message>
-        <source>in play</source>
-        <translation>läuft</translation>
-    </message>
-    <message>
-        <source>won</source>
-        <translation>gewonnen</translation>
-    </message>
-    <message>
-        <source>lost</source>
-        <translation>verloren</translation>
-    </message>
-    <message>
-        <source>abandoned</source>
-        <translation>abgebrochen</translation>
-    </message>
-</context>
-<context>
     <name>omaha::CashChart</name>
     <message>
         <source>This game</source>
@@ -611,6 +557,22 @@ Freie Software unter der MIT-Lizenz.</translation>
         <source>No hands recorded yet.</source>
         <translation>Noch keine Hände aufgezeichnet.</translation>
     </message>
+    <message>
+        <source>in play</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>omaha::CoachBar</name>
@@ -632,6 +594,38 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>All time</source>
         <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <source>Won at the showdown</source>
+        <translation>Im Showdown gewonnen</translation>
+    </message>
+    <message>
+        <source>Won by folds</source>
+        <translation>Durch Folds gewonnen</translation>
+    </message>
+    <message>
+        <source>Folded before the flop</source>
+        <translation>Vor dem Flop gefoldet</translation>
+    </message>
+    <message>
+        <source>Biggest pot won</source>
+        <translation>Größter gewonnener Pot</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Games lost</source>
+        <translation>Verlorene Spiele</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Bilanz</translation>
     </message>
 </context>
 <context>

@@ -90,41 +90,6 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
-    <name>FiguresTable</name>
-    <message>
-        <source>Hands played</source>
-        <translation>Mains jouées</translation>
-    </message>
-    <message>
-        <source>Won at the showdown</source>
-        <translation>Gagnées à l&apos;abattage</translation>
-    </message>
-    <message>
-        <source>Won by folds</source>
-        <translation>Gagnées sans abattage</translation>
-    </message>
-    <message>
-        <source>Folded before the flop</source>
-        <translation>Couché avant le flop</translation>
-    </message>
-    <message>
-        <source>Biggest pot won</source>
-        <translation>Plus gros pot gagné</translation>
-    </message>
-    <message>
-        <source>Games won</source>
-        <translation>Parties gagnées</translation>
-    </message>
-    <message>
-        <source>Games lost</source>
-        <translation>Parties perdues</translation>
-    </message>
-    <message>
-        <source>Net result</source>
-        <translation>Résultat net</translation>
-    </message>
-</context>
-<context>
     <name>Hand</name>
     <message>
         <source>%1</source>
@@ -559,25 +524,6 @@ Logiciel libre sous licence MIT.</translation>
     </message>
 </context>
 <context>
-    <name>omaha</name>
-    <message>
-        <source>in play</source>
-        <translation>en cours</translation>
-    </message>
-    <message>
-        <source>won</source>
-        <translation>gagnée</translation>
-    </message>
-    <message>
-        <source>lost</source>
-        <translation>perdue</translation>
-    </message>
-    <message>
-        <source>abandoned</source>
-        <translation>abandonnée</translation>
-    </message>
-</context>
-<context>
     <name>omaha::CashChart</name>
     <message>
         <source>This game</source>
@@ -611,6 +557,22 @@ Logiciel libre sous licence MIT.</translation>
         <source>No hands recorded yet.</source>
         <translation>Aucune main enregistrée pour l&apos;instant.</translation>
     </message>
+    <message>
+        <source>in play</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagnée</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdue</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abandonnée</translation>
+    </message>
 </context>
 <context>
     <name>omaha::CoachBar</name>
@@ -632,6 +594,38 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>All time</source>
         <translation>Au total</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <source>Won at the showdown</source>
+        <translation>Gagnées à l&apos;abattage</translation>
+    </message>
+    <message>
+        <source>Won by folds</source>
+        <translation>Gagnées sans abattage</translation>
+    </message>
+    <message>
+        <source>Folded before the flop</source>
+        <translation>Couché avant le flop</translation>
+    </message>
+    <message>
+        <source>Biggest pot won</source>
+        <translation>Plus gros pot gagné</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <source>Games lost</source>
+        <translation>Parties perdues</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Résultat net</translation>
     </message>
 </context>
 <context>
