@@ -48,6 +48,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "kdegames-card-data-kf5, fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins")
+# Qt's own words, such as its dialogs' buttons, in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "fixed-limit Omaha poker against seven computer players
 A card table for one: fixed-limit Omaha poker, played for the high hand,
@@ -56,7 +58,9 @@ hand is the best five made from exactly two of them and exactly three of the
 five community cards.
 
 The computer players play each hand out many times over before they decide,
-as often as the AI level says. A hand history tells every bet of the session.
+as often as the AI level says. A hand history tells every bet of the session,
+a coach tells your chances, and every hand is recorded for the statistics.
+The game speaks English, German and French.
 
 omaha-sim, the game without a window, ranks hands and replays games from a
 seed.")

@@ -17,24 +17,22 @@ struct SeatFacts {
     // Stands in for the showdown value of a seat that is not in the hand; all eight are distinct
     // and below every real hand.
     std::int32_t excludedValue;
-    std::string_view firstWinnerText; // announces it as the first (or only) winner
-    std::string_view laterWinnerText; // announces it after another winner
-    std::string_view gameWonMessage;  // when its cash reaches the target
 };
 
 namespace detail {
 // Indexed by seat code; index 0 is unused.
 inline constexpr std::array<SeatFacts, kSeatCount + 1> kSeatFacts = {{
     {},
-    {"Robot", "robot", 28, -195, "Robot ", ", Robot ", "Robot wins"},
-    {"Expert", "expert", 24, -165, "Expert ", ", Expert ", "Expert wins"},
-    {"Pinhead", "pinhead", 20, -115, "Pinhead ", ", Pinhead ", "Pinhead wins"},
-    {"Champ", "champ", 16, -110, "Champ ", ", Champ ", "Champ wins"},
-    {"Master", "master", 12, -170, "Master ", ", Master ", "Master wins"},
-    {"Geek", "geek", 8, -120, "Geek ", ", Geek ", "Geek wins"},
-    {"Freak", "freak", 0, -150, "Freak ", ", Freak ", "Freak wins"},
-    // The human is always named first among the winners.
-    {"You", "player", 4, -180, "You ", "You ", "You win!"},
+    {"Robot", "robot", 28, -195},
+    {"Expert", "expert", 24, -165},
+    {"Pinhead", "pinhead", 20, -115},
+    {"Champ", "champ", 16, -110},
+    {"Master", "master", 12, -170},
+    {"Geek", "geek", 8, -120},
+    {"Freak", "freak", 0, -150},
+    // The human's name is the table's English "You"; the texts the player reads say it in the
+    // player's language.
+    {"You", "player", 4, -180},
 }};
 } // namespace detail
 

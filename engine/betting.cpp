@@ -1,4 +1,5 @@
 #include "core/chips.h"
+#include "core/game_text.h"
 #include "engine/game.h"
 
 #include <span>
@@ -28,13 +29,13 @@ void Game::callOrFold(SeatCode seat) {
     const bool willCall = opponents_.callsBet(table_, seat);
     // A seat cannot call more than it has, whatever it decided.
     if (willCall && std::int64_t{s.cash} - table_.amountToCall >= 0) {
-        view_.showStatus(seat, "Calls");
+        view_.showStatus(seat, gameText("Table", "Calls"));
         observer_->acted(seat, Action::Call, table_.amountToCall);
         takeBet(seat, table_.amountToCall);
         return;
     }
     view_.wipeSeatCards(seat);
-    view_.showStatus(seat, "Folds");
+    view_.showStatus(seat, gameText("Table", "Folds"));
     observer_->acted(seat, Action::Fold, 0);
     s.folded = true;
     table_.seatsOut += 1;
@@ -72,10 +73,10 @@ bool Game::checkOrRaise(SeatCode seat) {
         observer_->acted(seat, Action::Check, 0);
         // Pre-flop a check leaves the status as it was.
         if (isAfterFlopBetting(table_.street))
-            view_.showStatus(seat, "Check");
+            view_.showStatus(seat, gameText("Table", "Check"));
         return false;
     }
-    view_.showStatus(seat, "Raises");
+    view_.showStatus(seat, gameText("Table", "Raises"));
     view_.colourStatus(seat, StatusColour::Yellow);
     observer_->acted(seat, Action::Raise, raise);
     // A turn begins with nothing to call, so the raise costs the raiser the raise alone.
@@ -89,7 +90,7 @@ bool Game::checkOrRaise(SeatCode seat) {
         if (table_.seats[before].active())
             view_.showStatus(before, "");
     // The human may only call or fold a computer's bet.
-    view_.setStayCaption("Call");
+    view_.setStayCaption(gameText("Table", "Call"));
     view_.enableButton(TableButton::Raise, false);
     return true;
 }
@@ -126,7 +127,7 @@ void Game::humanCalls() {
 
 void Game::check() {
     view_.showStatus(kHuman, "");
-    view_.setStayCaption("Check");
+    view_.setStayCaption(gameText("Table", "Check"));
     whitenStatuses();
     if (table_.street == Street::Preflop)
         table_.amountToCall = table_.smallBet;
@@ -154,7 +155,7 @@ void Game::raise() {
     // A chip or less is no raise.
     if (table_.seats[kHuman].cash <= 1)
         return;
-    view_.setStayCaption("Check");
+    view_.setStayCaption(gameText("Table", "Check"));
 
     const std::int32_t bet = betsSmall(table_.street) ? table_.smallBet : table_.bigBet;
     takeBet(kHuman, bet);
@@ -201,8 +202,8 @@ void Game::fold() {
     observer_->acted(kHuman, Action::Fold, 0);
     view_.wipeSeatCards(kHuman);
     whitenStatuses();
-    view_.showStatus(kHuman, "you fold");
-    view_.setStayCaption("Check");
+    view_.showStatus(kHuman, gameText("Table", "you fold"));
+    view_.setStayCaption(gameText("Table", "Check"));
     table_.street = Street::Showdown;
     showHandOverButtons();
     table_.seats[kHuman].folded = true;

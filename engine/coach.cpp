@@ -1,6 +1,7 @@
 #include "engine/coach.h"
 
 #include "core/card_text.h"
+#include "core/game_text.h"
 #include "engine/hand_history.h"
 #include "engine/visible_cards.h"
 
@@ -26,10 +27,10 @@ std::int32_t callCostFor(const TableState& table) {
 std::string percentText(double share) {
     const long percent = std::lround(share * 100);
     if (percent == 0 && share > 0)
-        return "under 1%";
+        return gameText("Coach", "under 1%");
     if (percent == 100 && share < 1)
-        return "over 99%";
-    return std::to_string(percent) + "%";
+        return gameText("Coach", "over 99%");
+    return fillPlaces(gameText("Coach", "%1%"), {std::to_string(percent)});
 }
 
 } // namespace
@@ -64,27 +65,26 @@ CoachAdvice adviceFor(const TableState& table, Random31& coachRandom, int deals)
 std::string coachLine(const CoachAdvice& advice) {
     if (!advice.holdsCards)
         return {};
-    std::string line;
-    if (advice.boardShown < 3) {
-        line = "Your cards: ";
-        line += cardNames(advice.yourCards);
-    } else {
-        line = handName(advice.best.rank.category);
-        line += ": ";
-        line += cardNames(advice.best.own);
-        line += " + ";
-        line += cardNames(advice.best.shared);
-    }
+    // The parts are put together with " · ", the same in every language.
+    std::string line =
+        advice.boardShown < 3
+            ? fillPlaces(gameText("Coach", "Your cards: %1"), {cardNames(advice.yourCards)})
+            : fillPlaces(gameText("Coach", "%1: %2 + %3"),
+                         {handNameText(advice.best.rank.category), cardNames(advice.best.own),
+                          cardNames(advice.best.shared)});
     if (!advice.handOpen)
         return line;
-    line += " · Chance against " + std::to_string(advice.opponents) +
-            (advice.opponents == 1 ? " player: " : " players: ") +
-            percentText(advice.winningChance);
+    const std::string chance = advice.opponents == 1
+                                   ? gameText("Coach", "Chance against %1 player: %2")
+                                   : gameText("Coach", "Chance against %1 players: %2");
+    line += " · " + fillPlaces(chance, {std::to_string(advice.opponents),
+                                        percentText(advice.winningChance)});
     if (advice.callCost > 0) {
         const double need = static_cast<double>(advice.callCost) /
                             (static_cast<double>(advice.pot) + advice.callCost);
-        line += " · Call " + std::to_string(advice.callCost) + " to win " +
-                std::to_string(advice.pot) + ": you need " + percentText(need);
+        line += " · " + fillPlaces(gameText("Coach", "Call %1 to win %2: you need %3"),
+                                   {std::to_string(advice.callCost), std::to_string(advice.pot),
+                                    percentText(need)});
     }
     return line;
 }

@@ -1,6 +1,7 @@
 #include "core/chips.h"
 #include "core/dealing.h"
 #include "core/deck.h"
+#include "core/game_text.h"
 #include "engine/game.h"
 
 namespace omaha {
@@ -20,7 +21,7 @@ void Game::postBlinds() {
         p = seatAfter(p);
         small = seatBefore(p);
     }
-    view_.showStatus(small, "small blind");
+    view_.showStatus(small, gameText("Table", "small blind"));
     setCash(small, subtractChips(table_.seats[small].cash, table_.smallBlind));
     observer_->blindPosted(small, Blind::Small, table_.smallBlind);
 
@@ -31,7 +32,7 @@ void Game::postBlinds() {
     for (int asked = 0; asked < kSeatCount; ++asked, p = seatAfter(p)) {
         if (table_.seats[p].cash <= 0)
             continue;
-        view_.showStatus(p, "big blind");
+        view_.showStatus(p, gameText("Table", "big blind"));
         setCash(p, subtractChips(table_.seats[p].cash, table_.bigBlind));
         observer_->blindPosted(p, Blind::Big, table_.bigBlind);
         view_.showPot(table_.pot);

@@ -3,6 +3,7 @@
 #include "core/chips.h"
 #include "core/dealing.h"
 #include "core/deck.h"
+#include "core/game_text.h"
 #include "engine/saved_game.h"
 
 #include <utility>
@@ -61,7 +62,8 @@ void Game::startFrom(const Position& position) {
         showHandOverButtons();
     }
     // Before the flop the human has the big blind to meet.
-    view_.setStayCaption(handOn && (bettor != 0 || preflop) ? "Call" : "Check");
+    view_.setStayCaption(handOn && (bettor != 0 || preflop) ? gameText("Table", "Call")
+                                                            : gameText("Table", "Check"));
     paintCards();
 }
 
@@ -93,7 +95,8 @@ bool Game::isGameOver() const {
 
 void Game::announceGameOver() {
     const bool youWon = table_.seats[kHuman].cash > 0;
-    view_.showMessage(youWon ? "You win!" : "You lose!", "Game over");
+    view_.showMessage(youWon ? gameText("Message", "You win!") : gameText("Message", "You lose!"),
+                      gameText("Message", "Game over"));
     observer_->gameEnded(youWon);
     disableTableButtons();
 }
@@ -130,7 +133,7 @@ void Game::dealNextHand() {
     dealHand();
     observer_->handDealt(table_.seats[kHuman].hole);
     paintCards();
-    view_.setStayCaption("Call");
+    view_.setStayCaption(gameText("Table", "Call"));
     view_.enableButton(TableButton::Raise, true);
     postBlinds();
     openBetting();

@@ -1,4 +1,5 @@
 #include "core/chips.h"
+#include "core/game_text.h"
 #include "core/seat_facts.h"
 #include "engine/game.h"
 #include "engine/saved_game.h"
@@ -8,8 +9,27 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace omaha {
+
+namespace {
+
+// The showdown's winners as the table announces them, the human first: "Freak wins", "You win",
+// "You , Geek win".
+std::string winnersText(const std::vector<SeatCode>& seats) {
+    if (seats.size() == 1 && seats[0] != kHuman)
+        return fillPlaces(gameText("Table", "%1 wins"), {seatFacts(seats[0]).name});
+    std::string names;
+    for (const SeatCode seat : seats) {
+        const std::string name =
+            seat == kHuman ? gameText("Table", "You") : std::string(seatFacts(seat).name);
+        names = names.empty() ? name : fillPlaces(gameText("Table", "%1 , %2"), {names, name});
+    }
+    return fillPlaces(gameText("Table", "%1 win"), {names});
+}
+
+} // namespace
 
 std::int32_t Game::gameTarget() const {
     return addChips(table_.startingCash, table_.targetMargin);
@@ -38,7 +58,7 @@ void Game::showdown() {
     paintCards();
     for (const SeatCode seat : kTableOrder)
         if (inHand[seat])
-            view_.showStatus(seat, handName(hands[seat].category));
+            view_.showStatus(seat, handNameText(hands[seat].category));
     // The last computer seat left after the human's fold keeps its hand to itself.
     const bool hidden = hidesLastHand(table_);
     if (hidden)
@@ -50,17 +70,15 @@ void Game::showdown() {
         values[seat] = inHand[seat] ? hands[seat].showdownValue() : seatFacts(seat).excludedValue;
     const std::int32_t best = *std::max_element(values.begin(), values.end());
 
-    std::string text;
-    int winners = 0;
+    std::vector<SeatCode> winnerSeats;
     for (const SeatCode seat : kTableOrder) {
         if (values[seat] != best)
             continue;
         view_.colourStatus(seat, StatusColour::Yellow);
-        text += winners == 0 ? seatFacts(seat).firstWinnerText : seatFacts(seat).laterWinnerText;
-        ++winners;
+        winnerSeats.push_back(seat);
     }
-    text += winners == 1 && values[kHuman] != best ? "wins" : "win";
-    view_.showResult(text);
+    const int winners = static_cast<int>(winnerSeats.size());
+    view_.showResult(winnersText(winnerSeats));
 
     // The pot is paid once a hand; what a split leaves over is lost.
     if (!table_.potPaid()) {
@@ -93,11 +111,12 @@ void Game::foldWin() {
         if (table_.seats[seat].cash <= 0)
             continue;
         view_.wipeSeatCards(seat);
-        view_.showStatus(seat, "Folds");
+        view_.showStatus(seat, gameText("Table", "Folds"));
         table_.seats[seat].folded = true;
     }
     showHandOverButtons();
-    view_.showResult("you win    ");
+    // The blanks after the words are the table's own, not the language's.
+    view_.showResult(gameText("Table", "you win") + "    ");
     setCash(kHuman, addChips(table_.seats[kHuman].cash, table_.pot));
     observer_->wonByFolds(table_.pot);
     observer_->handEnded();
@@ -107,7 +126,10 @@ void Game::foldWin() {
 }
 
 void Game::announceGameWon(SeatCode seat) {
-    view_.showMessage(seatFacts(seat).gameWonMessage, "Game over");
+    view_.showMessage(seat == kHuman
+                          ? gameText("Message", "You win!")
+                          : fillPlaces(gameText("Message", "%1 wins"), {seatFacts(seat).name}),
+                      gameText("Message", "Game over"));
     observer_->gameEnded(seat == kHuman);
     view_.enableButton(TableButton::Deal, false);
 }

@@ -1,4 +1,5 @@
 #include "core/card_backs.h"
+#include "core/game_text.h"
 #include "engine/game.h"
 #include "engine/option_values.h"
 #include "engine/saved_game.h"
@@ -12,10 +13,11 @@ namespace omaha {
 void Game::startNewGame(std::string_view moneyText) {
     const auto cash = parseWholeNumber(moneyText);
     if (!cash)
-        throw GameError("'" + std::string(moneyText) + "' is not a valid integer value");
+        throw GameError(
+            fillPlaces(gameText("Message", "'%1' is not a valid integer value"), {moneyText}));
     // The same limits as the initial cash of the options panel.
     if (!isCashWithinLimits(*cash)) {
-        view_.showMessage("the value is off limits", "");
+        view_.showMessage(gameText("Message", "the value is off limits"), "");
         return;
     }
     // Written first and in one go, so that a restart carries on with the new game, and a failed
@@ -38,11 +40,11 @@ void Game::startNewGame(std::string_view moneyText) {
 std::optional<std::int32_t> Game::acceptCashAmount(std::string_view text) {
     const auto amount = parseWholeNumber(text);
     if (!amount) {
-        view_.showMessage("Invalid value", "");
+        view_.showMessage(gameText("Message", "Invalid value"), "");
         return std::nullopt;
     }
     if (!isCashWithinLimits(*amount)) {
-        view_.showMessage("the value is off limits", "");
+        view_.showMessage(gameText("Message", "the value is off limits"), "");
         return std::nullopt;
     }
     return amount;
@@ -53,7 +55,7 @@ void Game::enterInitialCash(std::string_view text) {
     if (!cash)
         return;
     table_.startingCash = *cash;
-    view_.showMessage("New initial cash value confirmation", "");
+    view_.showMessage(gameText("Message", "New initial cash value confirmation"), "");
     // Every seat's new cash is saved with it, so that a restart shows what the table shows now.
     saveFreshCash(*cash, settings_);
     // The hand in progress goes on with the new cash; seats that were broke are back in play.
@@ -66,7 +68,7 @@ void Game::enterTarget(std::string_view text) {
     if (!target)
         return;
     table_.targetMargin = *target;
-    view_.showMessage("New until value confirmation", "");
+    view_.showMessage(gameText("Message", "New until value confirmation"), "");
     settings_.writeInts({{"Cash", "until", *target}});
 }
 

@@ -1,3 +1,4 @@
+#include "core/game_text.h"
 #include "eval/hand_rank.h"
 
 #include <array>
@@ -96,6 +97,70 @@ std::string_view handName(std::int32_t category) noexcept {
     for (const NamedClass& named : kClasses) {
         if (category >= named.base && category <= named.base + 12)
             return (*named.names)[static_cast<std::size_t>(category - named.base)];
+    }
+    return {};
+}
+
+namespace {
+
+// The ranks in the words of the hand names, indexed by rank (0 for a two): one card for a top
+// card, which is at least a four, several for the cards a pair, three or four of a kind or a full
+// house is made of.
+constexpr std::array<const char*, kRankCount> kOneRank = {"",
+                                                          "",
+                                                          gameTextMark("Rank", "Four"),
+                                                          gameTextMark("Rank", "Five"),
+                                                          gameTextMark("Rank", "Six"),
+                                                          gameTextMark("Rank", "Seven"),
+                                                          gameTextMark("Rank", "Eight"),
+                                                          gameTextMark("Rank", "Nine"),
+                                                          gameTextMark("Rank", "Ten"),
+                                                          gameTextMark("Rank", "Jack"),
+                                                          gameTextMark("Rank", "Queen"),
+                                                          gameTextMark("Rank", "King"),
+                                                          gameTextMark("Rank", "Ace")};
+constexpr std::array<const char*, kRankCount> kSeveralRanks = {
+    gameTextMark("Ranks", "Twos"),   gameTextMark("Ranks", "Threes"),
+    gameTextMark("Ranks", "Fours"),  gameTextMark("Ranks", "Fives"),
+    gameTextMark("Ranks", "Sixes"),  gameTextMark("Ranks", "Sevens"),
+    gameTextMark("Ranks", "Eights"), gameTextMark("Ranks", "Nines"),
+    gameTextMark("Ranks", "Tens"),   gameTextMark("Ranks", "Jacks"),
+    gameTextMark("Ranks", "Queens"), gameTextMark("Ranks", "Kings"),
+    gameTextMark("Ranks", "Aces")};
+
+// Each class's name with the place of its deciding rank, and whether that rank is one card or
+// several; a high card is its top card alone.
+struct ClassWords {
+    std::int32_t base;
+    const char* pattern;
+    bool severalCards;
+};
+
+constexpr std::array<ClassWords, 8> kClassWords = {{
+    {0, gameTextMark("Hand", "%1"), false},
+    {100, gameTextMark("Hand", "One pair %1"), true},
+    {200, gameTextMark("Hand", "Two pairs %1"), true},
+    {300, gameTextMark("Hand", "Three %1"), true},
+    {400, gameTextMark("Hand", "Straight %1 High"), false},
+    {450, gameTextMark("Hand", "Flush %1 High"), false},
+    {500, gameTextMark("Hand", "Full house %1"), true},
+    {800, gameTextMark("Hand", "Four %1"), true},
+}};
+
+} // namespace
+
+std::string handNameText(std::int32_t category) {
+    if (handName(category).empty())
+        return {};
+    if (category == 1000)
+        return gameText("Hand", "Straight flush");
+    for (const ClassWords& words : kClassWords) {
+        if (category < words.base || category > words.base + 12)
+            continue;
+        const auto rank = static_cast<std::size_t>(category - words.base);
+        const char* rankWord = words.severalCards ? kSeveralRanks[rank] : kOneRank[rank];
+        return fillPlaces(gameText("Hand", words.pattern),
+                          {gameText(words.severalCards ? "Ranks" : "Rank", rankWord)});
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace omaha {
@@ -29,6 +30,10 @@ using FiveCards = std::array<Card, 5>;
 HandRank rankFive(const FiveCards& cards) noexcept;
 
 // The name of a category as the table shows it ("One pair Aces"), or "" if it has none.
+// The English name is what omaha-sim and the records file write.
 std::string_view handName(std::int32_t category) noexcept;
+// The same name in the player's language (see gameText), for the table, the hand history and the
+// coach.
+std::string handNameText(std::int32_t category);
 
 } // namespace omaha

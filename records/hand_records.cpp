@@ -1,5 +1,6 @@
 #include "records/hand_records.h"
 
+#include "core/game_text.h"
 #include "records/schema.h"
 #include "records/sqlite_connection.h"
 
@@ -16,7 +17,8 @@ bool isDamage(const SqliteError& error) {
 }
 
 std::string unwritable(const std::filesystem::path& path, const std::string& reason) {
-    return "Unable to record hands in " + path.string() + ": " + reason;
+    return fillPlaces(gameText("Records", "Unable to record hands in %1: %2"),
+                      {path.string(), reason});
 }
 
 } // namespace
@@ -79,8 +81,10 @@ bool HandRecords::open() {
     }
     if (version > kRecordsVersion) {
         newer_ = true;
-        tell(Trouble::Newer, path_.string() + " was written by a newer version of the game: it is "
-                                              "left as it is, and hands are not recorded.");
+        tell(Trouble::Newer, fillPlaces(gameText("Records", "%1 was written by a newer version of "
+                                                            "the game: it is left as it is, and "
+                                                            "hands are not recorded."),
+                                        {path_.string()}));
         return false;
     }
     db_ = std::move(db);
@@ -100,15 +104,18 @@ bool HandRecords::moveAside() {
         tell(Trouble::Unwritable, unwritable(path_, failed.message()));
         return false;
     }
-    notice_(path_.string() + " was damaged: it was moved to " + aside.string() +
-            ", and a new record of hands begun.");
+    notice_(fillPlaces(gameText("Records", "%1 was damaged: it was moved to %2, and a new record "
+                                           "of hands begun."),
+                       {path_.string(), aside.string()}));
     return true;
 }
 
 void HandRecords::handle(const SqliteError& error) {
     if (error.primaryCode() == SQLITE_BUSY || error.primaryCode() == SQLITE_LOCKED)
-        tell(Trouble::Busy, "Another copy of the game is using " + path_.string() +
-                                ": the hand was not recorded.");
+        tell(Trouble::Busy,
+             fillPlaces(gameText("Records", "Another copy of the game is using %1: the hand was "
+                                            "not recorded."),
+                        {path_.string()}));
     else
         tell(Trouble::Unwritable, unwritable(path_, error.what()));
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 
 namespace omaha {
@@ -16,24 +18,28 @@ constexpr std::array<QRgb, 5> kLineColours = {0x1b7a3a, 0x4f7fb8, 0x8aa6c9, 0xb0
 // "7 Dec 2026 11:31, won", from the time the records keep in UTC.
 QString gameName(const GameCash& game, bool current) {
     if (current && game.outcome == GameOutcome::InPlay)
-        return QStringLiteral("This game");
+        return CashChart::tr("This game");
     const QDateTime started =
         QDateTime::fromString(QString::fromStdString(game.startedAt), Qt::ISODate).toLocalTime();
-    static constexpr std::array<const char*, 4> kOutcomes = {"in play", "won", "lost", "abandoned"};
-    return QStringLiteral("%1, %2").arg(
-        started.toString(QStringLiteral("d MMM yyyy hh:mm")),
-        QLatin1String(kOutcomes[static_cast<std::size_t>(game.outcome)]));
+    static constexpr std::array<const char*, 4> kOutcomes = {
+        QT_TRANSLATE_NOOP("omaha::CashChart", "in play"),
+        QT_TRANSLATE_NOOP("omaha::CashChart", "won"), QT_TRANSLATE_NOOP("omaha::CashChart", "lost"),
+        QT_TRANSLATE_NOOP("omaha::CashChart", "abandoned")};
+    return CashChart::tr("%1, %2").arg(
+        QLocale().toString(started, QStringLiteral("d MMM yyyy hh:mm")),
+        QCoreApplication::translate("omaha::CashChart",
+                                    kOutcomes[static_cast<std::size_t>(game.outcome)]));
 }
 
 // "This game: 1200 to 1214 in 5 hands."
 QString gameSummary(const QString& name, const std::vector<std::int32_t>& cash) {
     const auto hands = static_cast<qsizetype>(cash.size()) - 1;
-    return QStringLiteral("%1: %2 to %3 in %4 %5.")
+    return (hands == 1 ? CashChart::tr("%1: %2 to %3 in %4 hand.")
+                       : CashChart::tr("%1: %2 to %3 in %4 hands."))
         .arg(name)
         .arg(cash.front())
         .arg(cash.back())
-        .arg(hands)
-        .arg(hands == 1 ? QStringLiteral("hand") : QStringLiteral("hands"));
+        .arg(hands);
 }
 
 // A step between the hands' ticks that gives at most ten of them: 1, 2, 5, 10, 20, 50 ...
@@ -48,17 +54,17 @@ int handStep(std::size_t hands) {
 
 CashChart::CashChart(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("cashChart"));
-    setAccessibleName(QStringLiteral("Your cash, hand by hand"));
+    setAccessibleName(tr("Your cash, hand by hand"));
     setRenderHint(QPainter::Antialiasing);
-    chart()->setTitle(QStringLiteral("Your cash, hand by hand"));
+    chart()->setTitle(tr("Your cash, hand by hand"));
     chart()->legend()->setAlignment(Qt::AlignBottom);
     hands_ = new QValueAxis;
-    hands_->setTitleText(QStringLiteral("Hands"));
+    hands_->setTitleText(tr("Hands"));
     hands_->setLabelFormat(QStringLiteral("%d"));
     hands_->setTickType(QValueAxis::TicksDynamic);
     hands_->setTickAnchor(0);
     cash_ = new QValueAxis;
-    cash_->setTitleText(QStringLiteral("Cash"));
+    cash_->setTitleText(tr("Cash"));
     cash_->setLabelFormat(QStringLiteral("%d"));
     chart()->addAxis(hands_, Qt::AlignBottom);
     chart()->addAxis(cash_, Qt::AlignLeft);
@@ -100,7 +106,7 @@ void CashChart::showGames(const std::vector<GameCash>& games) {
     // At least ten chips from foot to top, so that the nice ticks fall on whole chips.
     cash_->setRange(low, std::max(high, low + 10));
     cash_->applyNiceNumbers();
-    setAccessibleDescription(summaries.isEmpty() ? QStringLiteral("No hands recorded yet.")
+    setAccessibleDescription(summaries.isEmpty() ? tr("No hands recorded yet.")
                                                  : summaries.join(QLatin1Char(' ')));
 }
 

@@ -32,7 +32,7 @@ CoachBar::CoachBar(const TableState& table, SettingsStore& settings, std::uint32
     colours.setColor(QPalette::WindowText, QColor(230, 230, 200));
     setPalette(colours);
     line_->setObjectName(QStringLiteral("coachLine"));
-    line_->setAccessibleName(QStringLiteral("Coach"));
+    line_->setAccessibleName(tr("Coach"));
     line_->setFont(verdanaFont(12, false));
     line_->setContentsMargins(6, 2, 6, 2);
     addWidget(line_, 1);

@@ -15,14 +15,15 @@ struct FigureRow {
 };
 
 constexpr std::array<FigureRow, 8> kRows = {{
-    {"Hands played", &Figures::handsPlayed},
-    {"Won at the showdown", &Figures::wonAtShowdown},
-    {"Won by folds", &Figures::wonByFolds},
-    {"Folded before the flop", &Figures::foldedBeforeFlop},
-    {"Biggest pot won", &Figures::biggestPotWon},
-    {"Games won", &Figures::gamesWon},
-    {"Games lost", &Figures::gamesLost},
-    {"Net result", &Figures::netResult},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Hands played"), &Figures::handsPlayed},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Won at the showdown"), &Figures::wonAtShowdown},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Won by folds"), &Figures::wonByFolds},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Folded before the flop"),
+     &Figures::foldedBeforeFlop},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Biggest pot won"), &Figures::biggestPotWon},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Games won"), &Figures::gamesWon},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Games lost"), &Figures::gamesLost},
+    {QT_TRANSLATE_NOOP("omaha::FiguresTable", "Net result"), &Figures::netResult},
 }};
 
 // The net result is a gain or a loss: "+24", "-12"; every other figure a count or an amount.
@@ -38,13 +39,13 @@ QString figureText(const Figures& figures, const FigureRow& row) {
 FiguresTable::FiguresTable(QWidget* parent)
     : QTableWidget(static_cast<int>(kRows.size()), 0, parent) {
     setObjectName(QStringLiteral("statisticsTable"));
-    setAccessibleName(QStringLiteral("Statistics"));
+    setAccessibleName(tr("Statistics"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     QStringList headings;
     for (const FigureRow& row : kRows)
-        headings << QLatin1String(row.heading);
+        headings << tr(row.heading);
     setVerticalHeaderLabels(headings);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,11 +54,10 @@ FiguresTable::FiguresTable(QWidget* parent)
 
 void FiguresTable::showFigures(const Figures& session, const std::vector<LevelFigures>& levels,
                                const Figures& allTime) {
-    std::vector<std::pair<QString, const Figures*>> columns{
-        {QStringLiteral("This session"), &session}};
+    std::vector<std::pair<QString, const Figures*>> columns{{tr("This session"), &session}};
     for (const LevelFigures& level : levels)
         columns.emplace_back(aiLevelName(level.aiLevel), &level.figures);
-    columns.emplace_back(QStringLiteral("All time"), &allTime);
+    columns.emplace_back(tr("All time"), &allTime);
 
     setColumnCount(static_cast<int>(columns.size()));
     for (int column = 0; column < columnCount(); ++column) {

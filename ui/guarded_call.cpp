@@ -2,6 +2,7 @@
 
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace omaha {
@@ -28,7 +29,7 @@ void runGuarded(QWidget* parent, const std::function<void()>& handler) {
 }
 
 void showError(QWidget* parent, const std::exception& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Error", "Error"),
                     QString::fromStdString(error.what()), QMessageBox::Ok, parent);
     const std::string detail = errorDetail(error);
     if (!detail.empty())

@@ -20,11 +20,11 @@ constexpr int kWidth = 380;
 HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
     : QWidget(parent, Qt::Window), history_(history), text_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("historyWindow"));
-    setWindowTitle(QStringLiteral("Hand history"));
+    setWindowTitle(tr("Hand history"));
     // The table keeps the keyboard when the history appears.
     setAttribute(Qt::WA_ShowWithoutActivating);
     text_->setObjectName(QStringLiteral("handHistoryText"));
-    text_->setAccessibleName(QStringLiteral("Hand history"));
+    text_->setAccessibleName(tr("Hand history"));
     text_->setReadOnly(true);
     // Read-only text is selectable by mouse alone by default; the keyboard selects it too.
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -2,11 +2,15 @@
 
 #include "core/ai_level.h"
 
+#include <QCoreApplication>
+
 namespace omaha {
 
 QStringList aiLevelNames() {
-    return {QStringLiteral("Amateur"), QStringLiteral("Expert"), QStringLiteral("Master"),
-            QStringLiteral("Genius")};
+    return {QCoreApplication::translate("AiLevel", "Amateur"),
+            QCoreApplication::translate("AiLevel", "Expert"),
+            QCoreApplication::translate("AiLevel", "Master"),
+            QCoreApplication::translate("AiLevel", "Genius")};
 }
 
 QString aiLevelName(std::int32_t value) {
@@ -14,7 +18,7 @@ QString aiLevelName(std::int32_t value) {
     for (qsizetype item = 0; item < names.size(); ++item)
         if (levelValue(kAiLevels[static_cast<std::size_t>(item)]) == value)
             return names[item];
-    return QStringLiteral("Level %1").arg(value);
+    return QCoreApplication::translate("AiLevel", "Level %1").arg(value);
 }
 
 } // namespace omaha

@@ -2,6 +2,7 @@
 #include "settings/temporary_files.h"
 #include "ui/guarded_call.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 #include <chrono>
 #include <cstdint>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         return std::cout ? 0 : 1;
     }
     QApplication app(argc, argv);
+    omaha::installTranslations(app);
     try {
         const std::filesystem::path settings = omaha::defaultSettingsPath();
         // Writes that a kill or a power cut stopped half-way leave their temporary files behind.

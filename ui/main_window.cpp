@@ -34,8 +34,8 @@ const QString kNoTitle = QStringLiteral(" ");
 // options panel.
 QString newGameEffect(const QString& typedCash) {
     if (const auto cash = parseWholeNumber(typedCash.toStdString()))
-        return QStringLiteral("A new game gives every seat the initial cash of %1.").arg(*cash);
-    return QStringLiteral("A new game gives every seat the initial cash typed in the options.");
+        return MainWindow::tr("A new game gives every seat the initial cash of %1.").arg(*cash);
+    return MainWindow::tr("A new game gives every seat the initial cash typed in the options.");
 }
 
 } // namespace
@@ -48,7 +48,7 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
       settings_(std::move(settings)) {
     setWindowTitle(kNoTitle);
     // The title bar stays blank, but screen readers name the window.
-    setAccessibleName(QStringLiteral("Omaha"));
+    setAccessibleName(tr("Omaha"));
     const QList<QAction*> commands = buildMenu();
     // The table carries the window's black colour and its default font, Verdana; the menu bar
     // keeps the desktop's own.
@@ -109,48 +109,50 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
 MainWindow::~MainWindow() = default;
 
 QList<QAction*> MainWindow::buildMenu() {
-    QMenu* game = addMenu("Game", "gameMenu");
+    QMenu* game = addMenu(tr("Game"), "gameMenu");
     QAction* newGame =
-        addCommand(game, "New game", "newGameCommand", QKeySequence(Qt::CTRL | Qt::Key_N));
+        addCommand(game, tr("New game"), "newGameCommand", QKeySequence(Qt::CTRL | Qt::Key_N));
     QAction* options =
-        addCommand(game, "Options", "optionsCommand", QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* about = addCommand(game, "About", "aboutCommand", QKeySequence(Qt::Key_F1));
+        addCommand(game, tr("Options"), "optionsCommand", QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* about = addCommand(game, tr("About"), "aboutCommand", QKeySequence(Qt::Key_F1));
     game->addSeparator();
-    QAction* quit = addCommand(game, "Quit", "quitCommand", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* quit = addCommand(game, tr("Quit"), "quitCommand", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(newGame, &QAction::triggered, this, &MainWindow::startNewGame);
     connect(options, &QAction::triggered, this, &MainWindow::toggleOptions);
     connect(about, &QAction::triggered, this, &MainWindow::showRules);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* view = addMenu("View", "viewMenu");
-    QAction* history =
-        addCommand(view, "Hand history", "handHistoryCommand", QKeySequence(Qt::CTRL | Qt::Key_H));
+    QMenu* view = addMenu(tr("View"), "viewMenu");
+    QAction* history = addCommand(view, tr("Hand history"), "handHistoryCommand",
+                                  QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(history, &QAction::triggered, this, &MainWindow::showHistory);
-    coachCommand_ = addCommand(view, "Coach", "coachCommand", QKeySequence(Qt::CTRL | Qt::Key_K));
+    coachCommand_ =
+        addCommand(view, tr("Coach"), "coachCommand", QKeySequence(Qt::CTRL | Qt::Key_K));
     coachCommand_->setCheckable(true);
     statisticsCommand_ =
-        addCommand(view, "Statistics", "statisticsCommand", QKeySequence(Qt::CTRL | Qt::Key_T));
+        addCommand(view, tr("Statistics"), "statisticsCommand", QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(statisticsCommand_, &QAction::triggered, this, &MainWindow::showStatistics);
-    scaleCommand_ = addCommand(view, "Scale the table with the window", "scaleTableCommand", {});
+    scaleCommand_ =
+        addCommand(view, tr("Scale the table with the window"), "scaleTableCommand", {});
     scaleCommand_->setCheckable(true);
 
-    QMenu* help = addMenu("Help", "helpMenu");
-    QAction* aboutOmaha = addCommand(help, "About Omaha", "aboutOmahaCommand", {});
+    QMenu* help = addMenu(tr("Help"), "helpMenu");
+    QAction* aboutOmaha = addCommand(help, tr("About Omaha"), "aboutOmahaCommand", {});
     connect(aboutOmaha, &QAction::triggered, this, [this] { showAboutOmaha(this); });
     return {newGame, options, about, quit, history, coachCommand_, statisticsCommand_};
 }
 
-QMenu* MainWindow::addMenu(const char* title, const char* objectName) {
-    // The title's first letter, with Alt, opens the menu.
-    QMenu* menu = menuBar()->addMenu(QLatin1Char('&') + QLatin1String(title));
+QMenu* MainWindow::addMenu(const QString& title, const char* objectName) {
+    // The title's first letter, with Alt, opens the menu, in every language.
+    QMenu* menu = menuBar()->addMenu(QLatin1Char('&') + title);
     menu->setObjectName(QLatin1String(objectName));
-    menu->setAccessibleName(QLatin1String(title));
+    menu->setAccessibleName(title);
     return menu;
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const char* text, const char* objectName,
+QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const char* objectName,
                                 const QKeySequence& key) {
-    QAction* command = menu->addAction(QLatin1String(text));
+    QAction* command = menu->addAction(text);
     command->setObjectName(QLatin1String(objectName));
     command->setShortcut(key);
     return command;
@@ -176,8 +178,8 @@ void MainWindow::fold() {
 void MainWindow::startNewGame() {
     // The random source is seeded afresh whatever the answer.
     game_->reseedFromClock();
-    QMessageBox question(QMessageBox::Question, QStringLiteral("New game"),
-                         QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox question(QMessageBox::Question, tr("New game"), tr("Are you sure?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
     question.setInformativeText(newGameEffect(optionsPanel_->moneyText()));
     // A stray Return keeps the game.
     question.setDefaultButton(QMessageBox::No);

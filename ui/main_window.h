@@ -61,8 +61,8 @@ private:
     // The Game, View and Help menus; returns the commands whose keys work from the history
     // window too.
     QList<QAction*> buildMenu();
-    QMenu* addMenu(const char* title, const char* objectName);
-    QAction* addCommand(QMenu* menu, const char* text, const char* objectName,
+    QMenu* addMenu(const QString& title, const char* objectName);
+    QAction* addCommand(QMenu* menu, const QString& text, const char* objectName,
                         const QKeySequence& key);
     // Runs a game command; an error it raises goes to an error box and play goes on.
     void runCommand(void (Game::*command)());

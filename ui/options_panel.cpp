@@ -114,7 +114,7 @@ OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_
     buildLevelPanel();
     buildBetPanel();
     buildCardBackPanel();
-    auto* ok = addButton("okButton", QStringLiteral("Ok"), {168, 312, 73, 33}, this);
+    auto* ok = addButton("okButton", tr("Ok"), {168, 312, 73, 33}, this);
     connect(ok, &QPushButton::clicked, this, &OptionsPanel::hidePanel);
 
     hide();
@@ -122,65 +122,59 @@ OptionsPanel::OptionsPanel(Game& game, QWidget* parent) : QWidget(parent), game_
 
 void OptionsPanel::buildCashPanel() {
     QWidget* panel = sunkenPanel("cashPanel", {24, 16, 361, 105}, this);
-    addLabel(QStringLiteral("Initial cash"), {40, 16}, panel);
-    money_ =
-        addEditField("initialCashField", QStringLiteral("Initial cash"), {136, 16, 73, 21}, panel);
+    addLabel(tr("Initial cash"), {40, 16}, panel);
+    money_ = addEditField("initialCashField", tr("Initial cash"), {136, 16, 73, 21}, panel);
     money_->setText(QString::number(kDefaultCash));
-    auto* enterCash =
-        addButton("enterInitialCashButton", QStringLiteral("Enter"), {208, 16, 57, 17}, panel);
-    enterCash->setAccessibleName(QStringLiteral("Enter initial cash"));
+    auto* enterCash = addButton("enterInitialCashButton", tr("Enter"), {208, 16, 57, 17}, panel);
+    enterCash->setAccessibleName(tr("Enter initial cash"));
     connect(enterCash, &QPushButton::clicked, this, &OptionsPanel::enterInitialCash);
     connect(money_, &QLineEdit::returnPressed, this, &OptionsPanel::enterInitialCash);
 
-    addLabel(QStringLiteral("Play until "), {40, 56}, panel);
-    addLabel(QStringLiteral("someone wins"), {40, 72}, panel);
-    until_ = addEditField("targetField", QStringLiteral("Play until someone wins"),
-                          {136, 64, 73, 21}, panel);
+    addLabel(tr("Play until "), {40, 56}, panel);
+    addLabel(tr("someone wins"), {40, 72}, panel);
+    until_ = addEditField("targetField", tr("Play until someone wins"), {136, 64, 73, 21}, panel);
     until_->setText(QStringLiteral("1000"));
-    auto* enterTarget =
-        addButton("enterTargetButton", QStringLiteral("Enter"), {208, 64, 57, 17}, panel);
-    enterTarget->setAccessibleName(QStringLiteral("Enter play until"));
+    auto* enterTarget = addButton("enterTargetButton", tr("Enter"), {208, 64, 57, 17}, panel);
+    enterTarget->setAccessibleName(tr("Enter play until"));
     connect(enterTarget, &QPushButton::clicked, this, &OptionsPanel::enterTarget);
     connect(until_, &QLineEdit::returnPressed, this, &OptionsPanel::enterTarget);
 }
 
 void OptionsPanel::buildLevelPanel() {
     QWidget* panel = sunkenPanel("aiLevelPanel", {24, 120, 121, 177}, this);
-    addLabel(QStringLiteral("AI level"), {32, 16}, panel);
-    aiLevels_ = addRadioGroup("aiLevelChoice", QStringLiteral("AI level"), aiLevelNames(), panel);
+    addLabel(tr("AI level"), {32, 16}, panel);
+    aiLevels_ = addRadioGroup("aiLevelChoice", tr("AI level"), aiLevelNames(), panel);
     connect(aiLevels_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseAiLevel);
 }
 
 void OptionsPanel::buildBetPanel() {
     QWidget* panel = sunkenPanel("betPanel", {144, 120, 121, 177}, this);
-    addLabel(QStringLiteral("Betting limits"), {24, 16}, panel);
+    addLabel(tr("Betting limits"), {24, 16}, panel);
     // A groove under the heading, running from edge to edge of the panel.
     sunkenPanel("betHeadingGroove", {0, 41, 137, 7}, panel);
 
-    addLabel(QStringLiteral("Small bet:"), {24, 72}, panel);
+    addLabel(tr("Small bet:"), {24, 72}, panel);
     addLabel(QStringLiteral("$"), {89, 72}, panel);
     smallBetLabel_ = addLabel(QString::number(smallBetAt(kDefaultBetLevel)), {96, 72}, panel);
     smallBetLabel_->setObjectName(QStringLiteral("smallBetAmount"));
 
-    addLabel(QStringLiteral("Big bet:"), {24, 104}, panel);
+    addLabel(tr("Big bet:"), {24, 104}, panel);
     addLabel(QStringLiteral("$"), {80, 104}, panel);
     bigBetLabel_ = addLabel(QString::number(bigBetAt(kDefaultBetLevel)), {88, 104}, panel);
     bigBetLabel_->setObjectName(QStringLiteral("bigBetAmount"));
 
     betLevel_ = new OptionsUpDown(kLowestBetLevel, kHighestBetLevel, panel);
     betLevel_->setObjectName(QStringLiteral("betLevelArrows"));
-    betLevel_->setAccessibleName(QStringLiteral("Betting limits"));
+    betLevel_->setAccessibleName(tr("Betting limits"));
     betLevel_->setGeometry(24, 136, 73, 17);
     connect(betLevel_, &OptionsUpDown::stepped, this, &OptionsPanel::changeBetLevel);
 }
 
 void OptionsPanel::buildCardBackPanel() {
     QWidget* panel = sunkenPanel("cardBackPanel", {264, 120, 121, 177}, this);
-    addLabel(QStringLiteral("Card back"), {24, 16}, panel);
-    cardBacks_ = addRadioGroup("cardBackChoice", QStringLiteral("Card back"),
-                               {QStringLiteral("Denum"), QStringLiteral("Cloth"),
-                                QStringLiteral("Rock"), QStringLiteral("Leather")},
-                               panel);
+    addLabel(tr("Card back"), {24, 16}, panel);
+    cardBacks_ = addRadioGroup("cardBackChoice", tr("Card back"),
+                               {tr("Denum"), tr("Cloth"), tr("Rock"), tr("Leather")}, panel);
     connect(cardBacks_, &OptionsRadioGroup::chosen, this, &OptionsPanel::chooseCardBack);
 }
 

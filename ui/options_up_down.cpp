@@ -21,8 +21,8 @@ QToolButton* makeArrow(Qt::ArrowType direction, const QString& name, QWidget* pa
 
 OptionsUpDown::OptionsUpDown(int lowest, int highest, QWidget* parent)
     : QWidget(parent), lowest_(lowest), highest_(std::max(lowest, highest)), level_(lowest),
-      down_(makeArrow(Qt::LeftArrow, QStringLiteral("Lower"), this)),
-      up_(makeArrow(Qt::RightArrow, QStringLiteral("Higher"), this)) {
+      down_(makeArrow(Qt::LeftArrow, tr("Lower"), this)),
+      up_(makeArrow(Qt::RightArrow, tr("Higher"), this)) {
     down_->setObjectName(QStringLiteral("lowerArrow"));
     up_->setObjectName(QStringLiteral("higherArrow"));
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });

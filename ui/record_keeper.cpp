@@ -5,6 +5,7 @@
 #include "records/records_path.h"
 #include "ui/window_view.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace omaha {
@@ -14,7 +15,10 @@ namespace {
 // Shows `text` once the present press is over: the records layer tells its trouble from inside
 // a write or a query, which must not wait on the player.
 void tellSoon(WindowTableView& view, const std::string& text) {
-    QTimer::singleShot(0, &view, [&view, text] { view.showMessage(text, "Hand records"); });
+    QTimer::singleShot(0, &view, [&view, text] {
+        view.showMessage(text,
+                         QCoreApplication::translate("RecordKeeper", "Hand records").toStdString());
+    });
 }
 
 } // namespace
@@ -22,8 +26,10 @@ void tellSoon(WindowTableView& view, const std::string& text) {
 RecordKeeper::RecordKeeper(const TableState& table, WindowTableView& view) {
     const auto path = playerRecordsPath();
     if (!path) {
-        tellSoon(view, "Hands are not recorded: neither XDG_DATA_HOME nor HOME names a folder "
-                       "to keep them in.");
+        tellSoon(view, QCoreApplication::translate(
+                           "RecordKeeper", "Hands are not recorded: neither XDG_DATA_HOME nor "
+                                           "HOME names a folder to keep them in.")
+                           .toStdString());
         return;
     }
     records_ = std::make_unique<HandRecords>(

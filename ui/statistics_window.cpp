@@ -22,11 +22,11 @@ StatisticsWindow::StatisticsWindow(HandRecords& records, QWidget* parent)
     : QWidget(parent, Qt::Window), records_(records), figures_(new FiguresTable(this)),
       chart_(new CashChart(this)), refresh_(*this, [this] { refresh(); }) {
     setObjectName(QStringLiteral("statisticsWindow"));
-    setWindowTitle(QStringLiteral("Statistics"));
-    auto* exportButton = new QPushButton(QStringLiteral("Export…"), this);
+    setWindowTitle(tr("Statistics"));
+    auto* exportButton = new QPushButton(tr("Export…"), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
-    exportButton->setAccessibleName(QStringLiteral("Export every hand"));
-    exportButton->setToolTip(QStringLiteral("Every recorded hand as text, in a file"));
+    exportButton->setAccessibleName(tr("Export every hand"));
+    exportButton->setToolTip(tr("Every recorded hand as text, in a file"));
     connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHands);
 
     auto* buttons = new QHBoxLayout;
@@ -62,13 +62,12 @@ void StatisticsWindow::refresh() {
 }
 
 void StatisticsWindow::exportHands() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export hands"),
-                                     QDir::home().filePath(QStringLiteral("omaha-hands.txt")),
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString file = QFileDialog::getSaveFileName(
+        this, tr("Export hands"), QDir::home().filePath(QStringLiteral("omaha-hands.txt")),
+        tr("Text files (*.txt);;All files (*)"));
     if (file.isEmpty())
         return;
-    const QString failed = QStringLiteral("Unable to export the hands to %1").arg(file);
+    const QString failed = tr("Unable to export the hands to %1").arg(file);
     std::ofstream out(file.toStdString(), std::ios::binary | std::ios::trunc);
     if (!out.is_open()) {
         showError(this, std::runtime_error((failed + QStringLiteral(": ") +

@@ -4,6 +4,7 @@
 #include "ui/gradient_button.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QShortcut>
 
 namespace omaha {
@@ -13,17 +14,17 @@ namespace {
 struct ButtonPlace {
     TableButton which;
     const char* objectName;
-    const char* caption;
+    const char* caption; // in the game's texts' context "Table", where the game's own captions are
     // A plain letter presses the button, as a click would.
     Qt::Key key;
     int x;
 };
 
 constexpr std::array<ButtonPlace, 4> kButtonPlaces = {{
-    {TableButton::Deal, "dealButton", "Deal", Qt::Key_D, 32},
-    {TableButton::Stay, "checkCallButton", "Check", Qt::Key_C, 88},
-    {TableButton::Raise, "raiseButton", "Raise", Qt::Key_R, 144},
-    {TableButton::Fold, "foldButton", "Fold", Qt::Key_F, 200},
+    {TableButton::Deal, "dealButton", QT_TRANSLATE_NOOP("Table", "Deal"), Qt::Key_D, 32},
+    {TableButton::Stay, "checkCallButton", QT_TRANSLATE_NOOP("Table", "Check"), Qt::Key_C, 88},
+    {TableButton::Raise, "raiseButton", QT_TRANSLATE_NOOP("Table", "Raise"), Qt::Key_R, 144},
+    {TableButton::Fold, "foldButton", QT_TRANSLATE_NOOP("Table", "Fold"), Qt::Key_F, 200},
 }};
 
 constexpr int kButtonTop = 472;
@@ -64,13 +65,14 @@ void pressWithKey(GradientButton* button, const QKeySequence& key, QWidget* wind
 TableButtons createTableButtons(QWidget* table) {
     TableButtons made;
     for (const ButtonPlace& place : kButtonPlaces) {
-        auto* button = new GradientButton(QLatin1String(place.caption), table);
+        auto* button =
+            new GradientButton(QCoreApplication::translate("Table", place.caption), table);
         button->setObjectName(QLatin1String(place.objectName));
         button->setFont(verdanaFont(11, true));
         button->setGeometry(place.x, kButtonTop, kButtonWidth, kButtonHeight);
         pressWithKey(button, QKeySequence(place.key), button);
         made.buttons[static_cast<std::size_t>(place.which)] = button;
-        captionTableButton(made, place.which, QLatin1String(place.caption));
+        captionTableButton(made, place.which, QCoreApplication::translate("Table", place.caption));
     }
     made[TableButton::Deal]->setEnabled(false);
     return made;

@@ -1,14 +1,20 @@
 #include "ui/table_description.h"
 
 #include "core/card_text.h"
+#include "core/game_text.h"
 #include "core/seat_facts.h"
 #include "engine/visible_cards.h"
 
+#include <QCoreApplication>
 #include <span>
 
 namespace omaha {
 
 namespace {
+
+std::string translated(const QString& text) {
+    return text.toStdString();
+}
 
 std::string cardList(std::span<const Card> cards) {
     std::string names;
@@ -17,12 +23,14 @@ std::string cardList(std::span<const Card> cards) {
             names += ' ';
         names += cardName(card);
     }
-    return names.empty() ? "none" : names;
+    return names.empty() ? translated(QCoreApplication::translate("TableDescription", "none"))
+                         : names;
 }
 
-// "Heading: first, second." for the seats in the list, or nothing when it is empty.
-std::string sentence(std::string_view heading, const std::string& items) {
-    return items.empty() ? std::string() : std::string(heading) + ": " + items + ". ";
+// "Heading: first, second. " for the seats in the list, or nothing when it is empty; `heading` has
+// the list's place, "Your cards: %1. ".
+std::string sentence(const std::string& heading, const std::string& items) {
+    return items.empty() ? std::string() : fillPlaces(heading, {items});
 }
 
 void addItem(std::string& items, std::string_view item) {
@@ -37,9 +45,12 @@ std::string describeTable(const TableState& table) {
     const VisibleCards visible = visibleCards(table);
     const Hole& yours = table.seats[kHuman].hole;
     std::string text =
-        sentence("Your cards", visible.seats[kHuman] == SeatCards::None ? "none" : cardList(yours));
+        sentence(translated(QCoreApplication::translate("TableDescription", "Your cards: %1. ")),
+                 visible.seats[kHuman] == SeatCards::None
+                     ? translated(QCoreApplication::translate("TableDescription", "none"))
+                     : cardList(yours));
     text += sentence(
-        "Community cards",
+        translated(QCoreApplication::translate("TableDescription", "Community cards: %1. ")),
         cardList(std::span(table.board).first(static_cast<std::size_t>(visible.boardCards))));
     std::string faceDown;
     std::string faceUp;
@@ -60,10 +71,16 @@ std::string describeTable(const TableState& table) {
             break;
         }
     }
-    text += sentence("Cards face down", faceDown);
-    text += sentence("Cards face up", faceUp);
-    text += sentence("No cards", none);
-    return text + "Pot: " + std::to_string(table.pot) + ".";
+    text += sentence(
+        translated(QCoreApplication::translate("TableDescription", "Cards face down: %1. ")),
+        faceDown);
+    text += sentence(
+        translated(QCoreApplication::translate("TableDescription", "Cards face up: %1. ")), faceUp);
+    text += sentence(translated(QCoreApplication::translate("TableDescription", "No cards: %1. ")),
+                     none);
+    return text +
+           fillPlaces(translated(QCoreApplication::translate("TableDescription", "Pot: %1.")),
+                      {std::to_string(table.pot)});
 }
 
 } // namespace omaha

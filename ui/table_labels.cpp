@@ -5,6 +5,7 @@
 #include "ui/table_layout.h"
 
 #include <array>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPoint>
 
@@ -28,14 +29,13 @@ QLabel* placeLabel(QWidget* table, const char* objectName, const QString& text, 
     return label;
 }
 
-// What a screen reader calls a seat's label of `what`: "Freak's cash", "Your status".
-QString seatLabelName(SeatCode seat, const char* what) {
+// What a screen reader calls a seat's label: "Freak's cash", "Your status". `yours` is the
+// human's, `theirs` a computer seat's with the place of its name.
+QString seatLabelName(SeatCode seat, const QString& yours, const QString& theirs) {
     const std::string_view name = seatFacts(seat).name;
-    const QString owner =
-        seat == kHuman ? QStringLiteral("Your")
-                       : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-                             QStringLiteral("'s");
-    return owner + QLatin1Char(' ') + QLatin1String(what);
+    return seat == kHuman
+               ? yours
+               : theirs.arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 } // namespace
@@ -56,19 +56,28 @@ TableLabels createTableLabels(QWidget* table) {
     for (const SeatCode code : kTableOrder) {
         const SeatLayout& place = seatLayout(code);
         SeatLabels& seat = labels.seats[code];
-        seat.name = placeLabel(table, place.nameObject, QLatin1String(place.caption), place.nameAt,
-                               nameFont, kWhiteText);
+        // The seats' names are names in every language; the human's "You:" is a word.
+        const QString caption = code == kHuman
+                                    ? QCoreApplication::translate("TableLabels", place.caption)
+                                    : QString::fromLatin1(place.caption);
+        seat.name =
+            placeLabel(table, place.nameObject, caption, place.nameAt, nameFont, kWhiteText);
         seat.cash =
             placeLabel(table, place.cashObject, QString(), place.cashAt, nameFont, kWhiteText);
         seat.status = placeLabel(table, place.statusObject, QString(), place.statusAt, statusFont,
                                  kWhiteText);
-        seat.cash->setAccessibleName(seatLabelName(code, "cash"));
-        seat.status->setAccessibleName(seatLabelName(code, "status"));
+        seat.cash->setAccessibleName(
+            seatLabelName(code, QCoreApplication::translate("TableLabels", "Your cash"),
+                          QCoreApplication::translate("TableLabels", "%1's cash")));
+        seat.status->setAccessibleName(
+            seatLabelName(code, QCoreApplication::translate("TableLabels", "Your status"),
+                          QCoreApplication::translate("TableLabels", "%1's status")));
     }
     labels.potCaption =
-        placeLabel(table, "potCaption", QStringLiteral("POT:"), {80, 240}, potFont, kWhiteText);
+        placeLabel(table, "potCaption", QCoreApplication::translate("TableLabels", "POT:"),
+                   {80, 240}, potFont, kWhiteText);
     labels.pot = placeLabel(table, "potAmount", QString(), {120, 240}, potFont, kWhiteText);
-    labels.pot->setAccessibleName(QStringLiteral("Pot"));
+    labels.pot->setAccessibleName(QCoreApplication::translate("TableLabels", "Pot"));
     labels.result = placeLabel(table, "handResult", QString(), {80, 200}, resultFont, kYellowText);
     return labels;
 }

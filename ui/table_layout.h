@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <QtGlobal>
 
 namespace omaha {
 
@@ -67,7 +68,7 @@ inline constexpr std::array<SeatLayout, kSeatCount + 1> kSeatLayouts = {{
      {{202, 85}, {15, 2}, {190, 85, 320, 190}}},
     {"freakName", "Freak:", {64, 48}, "freakCash", {112, 48}, "freakStatus", {64, 64},
      {{57, 85}, {15, 2}, {50, 85, 175, 190}}},
-    {"playerName", "You:", {88, 312}, "playerCash", {128, 312}, "playerStatus", {88, 328},
+    {"playerName", QT_TRANSLATE_NOOP("TableLabels", "You:"), {88, 312}, "playerCash", {128, 312}, "playerStatus", {88, 328},
      {{55, 351}, {35, 3}, {50, 340, 250, 460}}},
 }};
 // clang-format on

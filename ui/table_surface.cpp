@@ -31,7 +31,7 @@ TableSurface::TableSurface(QWidget* parent, TablePicture picture)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    setAccessibleName(QStringLiteral("Table"));
+    setAccessibleName(tr("Table"));
 }
 
 TableSurface::~TableSurface() = default;

@@ -1,4 +1,5 @@
 #include "card_literals.h"
+#include "core/game_text.h"
 #include "eval/best_five.h"
 #include "eval/hand_rank.h"
 #include "eval/omaha_hand.h"
@@ -61,9 +62,26 @@ TEST(Handname, NinetyFiveCategoriesNamedAfterTheirClass) {
                 name = std::string(pattern).replace(
                     pattern.find('#'), 1, r == 4 && pattern.ends_with('s') ? "Sixe" : ranks[r]);
         EXPECT_EQ(handName(category), name);
+        // Without a translator the table's name is the same English, made from its sentence.
+        EXPECT_EQ(handNameText(category), name);
         named += name.empty() ? 0 : 1;
     }
     EXPECT_EQ(named, 95);
+}
+
+// Every piece of a name, marked with the context it was asked for in.
+std::string markedText(const char* context, const char* text) {
+    return std::string("[") + context + ":" + text + "]";
+}
+
+TEST(Handname, TranslatesTheSentenceAndTheRankWithOneCardOrSeveral) {
+    installGameTextTranslator(markedText);
+    EXPECT_EQ(handNameText(112), "[Hand:One pair [Ranks:Aces]]");
+    EXPECT_EQ(handNameText(12), "[Hand:[Rank:Ace]]");
+    EXPECT_EQ(handNameText(403), "[Hand:Straight [Rank:Five] High]");
+    EXPECT_EQ(handNameText(1000), "[Hand:Straight flush]");
+    EXPECT_EQ(handNameText(99), "");
+    installGameTextTranslator(nullptr);
 }
 
 // Nine-card deals of three kinds, in turn: distinct cards; cards from few ranks and suits, which
