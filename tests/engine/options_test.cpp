@@ -12,23 +12,9 @@ protected:
     }
 };
 
-TEST_F(NewGameTest, TakesTheTypedCashAndSavesItAsEverySeatsCash) {
-    const int writesBefore = settings.writes;
-    game.startNewGame("700");
-    EXPECT_TRUE(messageTexts().empty());
-    EXPECT_EQ(t.startingCash, 700);
-    EXPECT_EQ(t.seats[kHuman].cash, 700);
-    EXPECT_EQ(t.seats[kExpert].cash, 699);
-    EXPECT_EQ(t.seats[kRobot].cash, 698);
-    // A restart carries on with the new game, from one write.
-    EXPECT_EQ(settings.readInt("Cash", "initial", -1), 700);
-    for (const SeatCode seat : kTableOrder)
-        EXPECT_EQ(settings.readInt("Cash", seatFacts(seat).cashKey, -1), 700) << seat;
-    EXPECT_EQ(settings.writes, writesBefore + 1);
-    EXPECT_EQ(view.status(kRobot), "big blind");
-}
-
-TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
+// Only the cash that the options panel takes, saved first in one write as every seat's cash,
+// so that a restart carries on with the new game.
+TEST_F(NewGameTest, TakesTheCashTheOptionsPanelTakesAndSavesItAsEverySeatsCash) {
     for (const auto& [text, accepted] : {std::pair{"99", false},
                                          {"100", true},
                                          {"1000000", true},
@@ -36,13 +22,19 @@ TEST_F(NewGameTest, TakesOnlyTheCashTheOptionsPanelTakes) {
                                          {"2147483647", false},
                                          {"0", false},
                                          {"-5", false}}) {
+        const int writesBefore = settings.writes;
         game.startNewGame(text);
         const std::int32_t expected = accepted ? std::stoi(text) : t.startingCash;
         const Texts expectedMessages = accepted ? Texts{} : Texts{"the value is off limits"};
         EXPECT_EQ(messageTexts(), expectedMessages) << text;
-        EXPECT_EQ(t.startingCash, expected) << text;
-        EXPECT_EQ(t.seats[kHuman].cash, expected) << text;
+        EXPECT_EQ(settings.writes, writesBefore + (accepted ? 1 : 0)) << text;
         EXPECT_EQ(settings.readInt("Cash", "initial", -1), expected) << text;
+        for (const SeatCode seat : kTableOrder)
+            EXPECT_EQ(settings.readInt("Cash", seatFacts(seat).cashKey, -1), expected) << seat;
+        // Robot has paid the big blind of the new game's first hand.
+        EXPECT_EQ(std::pair(t.seats[kHuman].cash, t.seats[kRobot].cash),
+                  std::pair(expected, expected - 2))
+            << text;
     }
 }
 

@@ -34,31 +34,16 @@ public:
 // Computer players that do what the test tells them: by default they call every bet and check.
 class Script final : public Opponents {
 public:
-    bool callsBet(TableState&, SeatCode seat) override {
-        asked.push_back(seat);
-        return !folds.contains(seat);
-    }
-    std::int32_t raiseInTurn(TableState& table, SeatCode seat) override {
-        turns.push_back(seat);
-        const auto it = raiseOn.find(seat);
-        if (it == raiseOn.end() || it->second != table.street)
-            return 0;
-        return betsSmall(table.street) ? table.smallBet : table.bigBet;
+    bool callsBet(TableState&, SeatCode seat) override { return !folds.contains(seat); }
+    std::int32_t raiseInTurn(TableState&, SeatCode) override {
+        ++turns;
+        return 0;
     }
 
-    // Forgets who was asked, keeping what the seats will do.
-    void forget() {
-        asked.clear();
-        turns.clear();
-    }
-
-    std::map<SeatCode, bool> folds;     // seats that fold whenever they must answer a bet
-    std::map<SeatCode, Street> raiseOn; // seat -> the street on which it raises in its turn
-    std::vector<SeatCode> asked;        // seats asked to call, in order
-    std::vector<SeatCode> turns;        // seats that took a check-or-raise turn, in order
+    std::map<SeatCode, bool> folds; // seats that fold whenever they must answer a bet
+    int turns = 0;                  // check-or-raise turns taken
 };
 
-using Seats = std::vector<SeatCode>;
 using Texts = std::vector<std::string>;
 
 // A game against the script, with its settings in memory, started from a position.
@@ -68,7 +53,6 @@ protected:
         const PositionReading reading = readPosition(position);
         ASSERT_EQ(reading.problem, "") << position;
         game.startFrom(reading.position);
-        script.forget();
     }
 
     // The texts of the message boxes shown since the last call.
@@ -85,10 +69,9 @@ protected:
         return shown;
     }
 
-    // Whether the view was told `entry` since it had received `since` calls.
-    bool logged(const std::string& entry, std::size_t since = 0) const {
-        return std::find(view.log().begin() + static_cast<std::ptrdiff_t>(since), view.log().end(),
-                         entry) != view.log().end();
+    // Whether the view was ever told `entry`.
+    bool logged(const std::string& entry) const {
+        return std::ranges::find(view.log(), entry) != view.log().end();
     }
     // The latest call of the view that starts with `start`, such as "cash 8 ".
     std::string lastLogged(std::string_view start) const {

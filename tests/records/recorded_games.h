@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/hand_history.h"
+#include "engine/hand_observers.h"
 #include "records/hand_recorder.h"
 #include "records/hand_records.h"
 #include "tests/temp_folder.h"
@@ -14,28 +15,6 @@
 #include <vector>
 
 namespace omaha::test_records {
-
-// Tells every one of its observers what the game tells it, as the window will tell both its hand
-// history and the recorder.
-#define TELL_ALL(event, parameters, arguments)                                                     \
-    void event parameters override {                                                               \
-        for (HandObserver * observer : all)                                                        \
-            observer->event arguments;                                                             \
-    }
-struct Observers final : HandObserver {
-    TELL_ALL(newGame, (std::int32_t c), (c))
-    TELL_ALL(handDealt, (const Hole& h), (h))
-    TELL_ALL(blindPosted, (SeatCode s, Blind b, std::int32_t a), (s, b, a))
-    TELL_ALL(acted, (SeatCode s, Action b, std::int32_t a), (s, b, a))
-    TELL_ALL(cardsTurned, (Street s, std::span<const Card> c), (s, c))
-    TELL_ALL(handShown, (SeatCode s, std::string_view n, const BestFive& h), (s, n, h))
-    TELL_ALL(potShared, (SeatCode s, std::int32_t a, std::int32_t p), (s, a, p))
-    TELL_ALL(wonByFolds, (std::int32_t p), (p))
-    TELL_ALL(handEnded, (), ())
-    TELL_ALL(gameEnded, (bool w), (w))
-    std::vector<HandObserver*> all;
-};
-#undef TELL_ALL
 
 // How a recorded game begins in the records.
 enum class Start { Fresh, NewGame, Continued };
@@ -71,10 +50,12 @@ inline Played playRecorded(const std::string& options, HandRecords& records,
     HandRecorder recorder(game.table(), records);
     Played played;
     CashWatch cash(game.table(), played.cash);
-    Observers observers;
-    observers.all = {&history, &recorder, &cash};
-    if (also != nullptr)
-        observers.all.push_back(also);
+    // As the window tells both its hand history and the recorder.
+    HandObservers observers;
+    HandObserver* const told[] = {&history, &recorder, &cash, also};
+    for (HandObserver* observer : told)
+        if (observer != nullptr)
+            observers.add(*observer);
     if (start == Start::Fresh)
         recorder.beginFreshGame();
     if (start == Start::NewGame)
