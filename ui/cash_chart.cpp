@@ -68,7 +68,8 @@ CashChart::CashChart(QWidget* parent) : QChartView(parent) {
     cash_->setLabelFormat(QStringLiteral("%d"));
     chart()->addAxis(hands_, Qt::AlignBottom);
     chart()->addAxis(cash_, Qt::AlignLeft);
-    setMinimumHeight(200);
+    // Low enough for the whole statistics window to fit on a 500-pixel-high screen.
+    setMinimumHeight(150);
 }
 
 void CashChart::showGames(const std::vector<GameCash>& games) {

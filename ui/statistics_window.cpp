@@ -40,8 +40,12 @@ StatisticsWindow::StatisticsWindow(HandRecords& records, QWidget* parent)
 }
 
 void StatisticsWindow::present() {
-    if (!placed_)
+    if (!placed_) {
+        // Filled first, so that the window is placed at the size its figures give it.
+        showRecords();
+        layout()->activate();
         placeBesideTable(*this, parentWidget());
+    }
     placed_ = true;
     show();
     raise();
@@ -54,8 +58,11 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 }
 
 void StatisticsWindow::refresh() {
-    if (!isVisible())
-        return;
+    if (isVisible())
+        showRecords();
+}
+
+void StatisticsWindow::showRecords() {
     figures_->showFigures(records_.sessionFigures(), records_.levelFigures(),
                           records_.allTimeFigures());
     chart_->showGames(records_.recentGames(kChartedGames));

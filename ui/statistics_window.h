@@ -41,6 +41,8 @@ private slots:
 private:
     // Reads the records again; nothing while the window is hidden.
     void refresh();
+    // Shows what the records hold now.
+    void showRecords();
 
     HandRecords& records_;
     FiguresTable* figures_ = nullptr;

@@ -111,6 +111,9 @@ private slots:
         QWidget& statistics = *find<QWidget>(play.form, "statisticsWindow");
         QVERIFY(QTest::qWaitForWindowExposed(&statistics));
         standsBeside(play.form, statistics);
+        // Filled with its figures, it still fits on the smallest screen, title bar and all.
+        const QRect area = statistics.screen()->availableGeometry();
+        QTRY_VERIFY(area.contains(statistics.frameGeometry()));
     }
 
     // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has
