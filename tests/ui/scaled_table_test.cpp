@@ -16,18 +16,6 @@ QRectF tableIn(QSize area) {
     return QRectF(QPointF(area.width() - size.width(), area.height() - size.height()) / 2, size);
 }
 
-// The mean difference per colour channel of two pictures of the same size, from 0 to 255.
-double meanDifference(const QImage& one, const QImage& other) {
-    double sum = 0;
-    for (int y = 0; y < one.height(); ++y)
-        for (int x = 0; x < one.width(); ++x) {
-            const QRgb a = one.pixel(x, y), b = other.pixel(x, y);
-            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                   std::abs(qBlue(a) - qBlue(b));
-        }
-    return sum / (3.0 * one.width() * one.height());
-}
-
 // The largest difference of any colour channel of any pixel of two pictures of the same size.
 int largestDifference(const QImage& one, const QImage& other) {
     int largest = 0;

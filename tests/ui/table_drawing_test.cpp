@@ -15,17 +15,6 @@ QRect cardRect(Point at) {
     return QRect(at.x, at.y, kCardWidth, kCardHeight);
 }
 
-// The mean difference of two pictures of the same size, per colour channel, from 0 to 255.
-double meanDifference(const QImage& one, const QImage& other) {
-    double sum = 0;
-    for (int y = 0; y < one.height(); ++y)
-        for (int x = 0; x < one.width(); ++x)
-            for (const int shift : {0, 8, 16})
-                sum += std::abs(int(one.pixel(x, y) >> shift & 0xff) -
-                                int(other.pixel(x, y) >> shift & 0xff));
-    return sum / (3.0 * one.width() * one.height());
-}
-
 // The table bitmap, which the table repeats from its top-left corner.
 const QImage& baize() {
     static const QImage image =
@@ -190,52 +179,6 @@ private slots:
         }
     }
 
-    // Opponents' cards turn face up at the showdown and the board grows street by street. After
-    // the human's fold a single opponent left keeps its cards down and from the river on no
-    // community card is drawn; with two left, both hands and the board are shown.
-    void cardsShownByStreet() {
-        // Street, opponents left after the human's fold (0: no fold), community cards, faces.
-        const std::tuple<Street, int, int, bool> cases[] = {
-            {Street::Preflop, 0, 0, false},  {Street::Flop, 0, 3, false},
-            {Street::River, 0, 5, false},    {Street::Showdown, 0, 5, true},
-            {Street::Turn, 1, 4, false},     {Street::River, 1, 0, false},
-            {Street::Showdown, 1, 0, false}, {Street::Showdown, 2, 5, true}};
-        for (const auto& [street, left, boardCards, faces] : cases) {
-            Scene scene(street);
-            if (left > 0)
-                scene.foldAllBut(left);
-            scene.windowRepaints();
-            const QByteArray where = QByteArray::number(streetNumber(street)) + " street, left " +
-                                     QByteArray::number(left);
-            for (std::size_t i = 0; i < kTableOrder.size(); ++i)
-                QVERIFY2(left == 0 || i + left >= kTableOrder.size()
-                             ? scene.fanShows(kTableOrder[i], faces || kTableOrder[i] == kHuman)
-                             : scene.fanIsBare(kTableOrder[i]),
-                         where + ", seat " + QByteArray::number(i));
-            QVERIFY2(scene.boardShows(boardCards), where);
-        }
-    }
-
-    // Without its bitmap the table is black, the window's colour, under the cards; so is a card
-    // wiped before the bitmap was ever read, as start-up wipes the cards of a seat without chips.
-    void tableWithoutItsBitmapIsBlack() {
-        Scene scene(Street::Flop);
-        QVERIFY(QFile::remove(QStringLiteral("baize.bmp")));
-        scene.windowRepaints();
-        QVERIFY(
-            everyPixel(scene.surface, QRect(0, 200, 230, 140), [](int, int) { return kBlack; }));
-        QVERIFY(scene.fanShows(kHuman, true));
-
-        TableCanvas canvas(1.0, TablePicture({QString()}));
-        PaintList card;
-        card.add({0, {100, 100}});
-        canvas.paintCards(card, tableRect());
-        const QRect wiped = canvas.eraseArea({100, 100, 171, 196});
-        QImage black(wiped.size(), QImage::Format_RGB888);
-        black.fill(Qt::black);
-        QCOMPARE(canvas.image().copy(wiped).convertToFormat(QImage::Format_RGB888), black);
-    }
-
     // The game draws over what is on the table; only a repaint from the window system clears
     // what the state no longer shows, or draws what it shows again. A fold wipes the seat's cards
     // before the state marks it out.
@@ -255,10 +198,13 @@ private slots:
                 QVERIFY2(scene.fanShows(seat, seat == kHuman, drawn),
                          qPrintable(QString::number(chosen)));
         }
-        scene.foldAllBut(1);
+        // At the showdown the hands still in show their faces, the board all five cards.
         scene.table.street = Street::Showdown;
         scene.gamePaints();
-        QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(3));
+        QVERIFY(scene.fanShows(kRobot, true) && scene.boardShows(5));
+        scene.foldAllBut(1);
+        scene.gamePaints();
+        QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(5));
         scene.windowRepaints();
         QVERIFY(scene.boardShows(0) && scene.fanShows(kRobot, false));
         // The window system's repaint wins over the game's drawing that it has not shown yet.

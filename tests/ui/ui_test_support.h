@@ -95,6 +95,18 @@ inline QImage shownOnScreen(const QWidget& table, const QRect& area) {
         .toImage();
 }
 
+// The mean difference per colour channel of two pictures of the same size, from 0 to 255.
+inline double meanDifference(const QImage& one, const QImage& other) {
+    double sum = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb a = one.pixel(x, y), b = other.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b));
+        }
+    return sum / (3.0 * one.width() * one.height());
+}
+
 // Computer seats that call every bet and never raise.
 struct CallingOpponents : Opponents {
     bool callsBet(TableState&, SeatCode) override { return true; }

@@ -91,7 +91,7 @@ private slots:
     }
 
     // The table picture of the working folder wins over the installed one, which wins over the
-    // one beside the program; with none anywhere the table is black.
+    // one beside the program; with none anywhere the table is black, the window's colour.
     void tablePictureIsFoundWhereverTheGameStarts() {
         QCOMPARE(TablePicture::standard().folders(),
                  QStringList({QString(), QStringLiteral(OMAHA_INSTALLED_DATA),
@@ -112,7 +112,16 @@ private slots:
         for (const QString& folder : {work.dir.path(), installed.path(), beside.path()})
             QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("baize.bmp"))));
         QVERIFY(picture.load().isNull());
+        // Black too where a card is wiped before the table was ever drawn, as start-up wipes the
+        // cards of a seat without chips.
         TableCanvas canvas(1.0, picture);
+        PaintList card;
+        card.add({0, {100, 100}});
+        canvas.paintCards(card, tableRect());
+        const QRect wiped = canvas.eraseArea({100, 100, 171, 196});
+        QImage black(wiped.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QCOMPARE(canvas.image().copy(wiped), black);
         QVERIFY(!canvas.paintTable(tableRect()));
         QCOMPARE(canvas.image().pixelColor(400, 100), QColor(Qt::black));
     }
