@@ -47,6 +47,8 @@ FiguresTable::FiguresTable(QWidget* parent)
     for (const FigureRow& row : kRows)
         headings << tr(row.heading);
     setVerticalHeaderLabels(headings);
+    // Rows as high as their text needs, no higher, to leave the chart below room on a low screen.
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
