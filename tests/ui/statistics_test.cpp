@@ -56,7 +56,9 @@ QMap<QString, QList<qreal>> chartedCash(const QWidget& window) {
 // Answers the next file dialog with `file`.
 void saveAs(const QString& file) {
     whenModalAppears([file](QWidget* modal) {
-        qobject_cast<QFileDialog*>(modal)->selectFile(file);
+        // Typed as the player would: the dialog's selectFile leaves alone a name field that
+        // has the keyboard, which it may or may not have by now.
+        modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
         // The dialog's own accept, which is protected in QFileDialog.
         qobject_cast<QDialog*>(modal)->accept();
     });
