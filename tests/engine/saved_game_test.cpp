@@ -14,7 +14,6 @@ namespace {
 
 using test_files::readBytes;
 using test_files::writeBytes;
-namespace fs = std::filesystem;
 
 class SavedGameTest : public ::testing::Test {
 protected:
