@@ -30,7 +30,6 @@ public:
         }
         return !reader.hasError() && !texts_.isEmpty();
     }
-    bool isEmpty() const override { return texts_.isEmpty(); }
     QString translate(const char* context, const char* source, const char*, int) const override {
         const QString text = QString::fromUtf8(source);
         if (!texts_.contains({QString::fromUtf8(context), text}))
