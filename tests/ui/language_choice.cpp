@@ -1,7 +1,6 @@
 // Starts as the game does and checks the language it chose from the environment, the first
 // argument: "de", "fr", or "" for English. Qt's own dialog buttons follow where Qt's translations
 // are installed.
-#include "core/game_text.h"
 #include "ui/translations.h"
 
 #include <cstdio>
@@ -25,12 +24,6 @@ int main(int argc, char** argv) {
                       QStringLiteral("/qtbase_") + expected + QStringLiteral(".qm"));
     if (!expected.isEmpty() && qtTranslated && yes == QStringLiteral("&Yes")) {
         std::fputs("Qt's own buttons stayed English\n", stderr);
-        return 1;
-    }
-    // The game's lower layers ask the same translations.
-    if (omaha::gameText("Table", "Call") !=
-        QCoreApplication::translate("Table", "Call").toStdString()) {
-        std::fputs("the game's texts do not go through the translations\n", stderr);
         return 1;
     }
     std::printf("%s\n", qPrintable(chosen.isEmpty() ? QStringLiteral("English") : chosen));

@@ -58,8 +58,8 @@ private slots:
 
     // The window comes back with the scaling and at the place and size where it closed, as long
     // as they fit on a screen; a place off every screen, a size below half the table's or a
-    // value that is no number gives the place of a new window. The file holds what the window
-    // was at its close and at each turn of the scaling.
+    // value that is no number gives the place of a new window. The file holds the scaling from its
+    // turn on, and Ctrl+Q closes the window.
     void windowPlaceIsRemembered() {
         const QRect newWindow = Window().form.geometry();
         const std::tuple<const char*, QRect, bool> cases[] = {
@@ -77,17 +77,12 @@ private slots:
             QCOMPARE(find<QAction>(play.form, "scaleTableCommand")->isChecked(), scaled);
         }
 
+        // The place kept at the close is seen on a real desktop (desktop_test.cpp).
         Window play;
-        play.form.setGeometry(50, 60, 500, 400);
         find<QAction>(play.form, "scaleTableCommand")->setChecked(true);
         QCOMPARE(play.stored("Window", "scaled"), 1);
-        play.form.setGeometry(70, 80, 640, 480);
         play.key(Qt::CTRL | Qt::Key_Q);
         QVERIFY(!play.form.isVisible());
-        const std::pair<const char*, int> stored[] = {
-            {"scaled", 1}, {"x", 70}, {"y", 80}, {"width", 640}, {"height", 480}};
-        for (const auto& [key, value] : stored)
-            QCOMPARE(play.stored("Window", key), value);
     }
 
     // The table picture of the working folder wins over the installed one, which wins over the
