@@ -1,10 +1,13 @@
-// The test program: every registered suite, run in turn, with a data folder of its own, so that no
-// window a test makes touches the player's records of hands.
+// The test program: every registered suite, run in turn, in a home and a data folder of its own,
+// so that no window a test makes touches the player's records of hands, nor leaves Qt's own
+// memories (the file dialog's last folder) in the player's configuration.
 #include "ui_test_support.h"
 
 int main(int argc, char** argv) {
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral(".local/share"))));
     QApplication app(argc, argv);
     int failed = 0;
     for (const auto& makeSuite : omaha::test::suites())
