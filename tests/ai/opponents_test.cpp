@@ -4,11 +4,9 @@
 #include "core/table_state.h"
 #include "tests/eval/card_literals.h"
 
-#include <climits>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
-#include <utility>
 
 namespace omaha {
 namespace {
@@ -30,25 +28,6 @@ std::uint32_t seedWhoseFirstDrawEndsIn(int digits) {
     while (standardDraw(seed, 0) % 100 != digits)
         ++seed;
     return seed;
-}
-
-// On this river nobody can make more than a king-high straight (no pair on the board, only two
-// hearts), which these cards hold: every sample is won, and the estimate reaches its top, the
-// samples (the level plus one) times the weight of a sample at that level. Each sample shuffles
-// with 2002 draws. A level the options do not offer runs no samples and draws nothing.
-TEST(Assess, TheBestHandWinsEverySampleWithTwoThousandAndTwoDrawsEach) {
-    const Hole nuts = hole("Ah Kh Qd Jc");
-    const Board river = board("Th 9h 2s 5c Kd");
-    for (const auto& [level, top] : {std::pair{20, 105}, {25, 104}, {33, 102}, {50, 102}}) {
-        Random31 random(11);
-        EXPECT_EQ(assess(nuts, river, Street::River, AiLevel(level), 0, random), top);
-        EXPECT_EQ(random(), standardDraw(11, 2002ull * static_cast<unsigned>(level + 1)));
-    }
-    for (const std::int32_t level : {0, 7, 19, 21, 24, 26, 32, 34, 49, 51, -1, INT_MAX, INT_MIN}) {
-        Random31 random(11);
-        EXPECT_EQ(assess(nuts, river, Street::River, AiLevel(level), 37, random), 37);
-        EXPECT_EQ(random(), standardDraw(11, 0));
-    }
 }
 
 // A decision estimates the seat's own cards with the table's level and draws once after the
