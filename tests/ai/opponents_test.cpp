@@ -4,6 +4,7 @@
 #include "core/table_state.h"
 #include "tests/eval/card_literals.h"
 
+#include <climits>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
@@ -32,7 +33,8 @@ std::uint32_t seedWhoseFirstDrawEndsIn(int digits) {
 
 // A decision estimates the seat's own cards with the table's level and draws once after the
 // estimate; the strength it leaves stands for a later level the estimate does not know, whatever
-// cards the seat then holds.
+// cards the seat then holds: even the largest level a hand-edited settings file can give, which
+// must not run samples for ever.
 TEST(Decisions, TheLastEstimateStandsForALevelTheEstimateDoesNotKnow) {
     TableState table;
     table.street = Street::River;
@@ -45,7 +47,7 @@ TEST(Decisions, TheLastEstimateStandsForALevelTheEstimateDoesNotKnow) {
     EXPECT_EQ(mind.strength, 102);
     EXPECT_EQ(table.random(), standardDraw(3, 51 * 2002 + 1));
 
-    table.aiLevel = AiLevel{7};
+    table.aiLevel = AiLevel{INT_MAX};
     table.seats[kFreak].hole = hole("2c 3d 4h 6s");
     const std::uint32_t seed = seedWhoseFirstDrawEndsIn(1);
     table.random.seed(seed);
