@@ -104,7 +104,7 @@ TEST_F(StartFromTest, ShowsTheTableAndTheButtonsForTheNextPress) {
         EXPECT_EQ(view.stayCaption(), caption) << position;
         EXPECT_EQ(view.log().back(), paint) << position;
         const Position read = readPosition(position).position;
-        EXPECT_TRUE(logged("pot " + std::to_string(read.pot))) << position;
+        EXPECT_EQ(lastLogged("pot "), "pot " + std::to_string(read.pot)) << position;
         for (const SeatCode seat : kTableOrder)
             EXPECT_EQ(lastLogged("cash " + std::to_string(seat) + " "),
                       "cash " + std::to_string(seat) + " " + std::to_string(read.seats[seat].cash));

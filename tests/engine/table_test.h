@@ -69,10 +69,6 @@ protected:
         return shown;
     }
 
-    // Whether the view was ever told `entry`.
-    bool logged(const std::string& entry) const {
-        return std::ranges::find(view.log(), entry) != view.log().end();
-    }
     // The latest call of the view that starts with `start`, such as "cash 8 ".
     std::string lastLogged(std::string_view start) const {
         const auto found = std::find_if(view.log().rbegin(), view.log().rend(),

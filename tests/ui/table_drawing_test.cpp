@@ -43,6 +43,10 @@ bool isBare(const QWidget& table, const QRegion& area) {
     return everyPixel(table, area, baizeAt);
 }
 
+bool fanIsBare(const QWidget& table, SeatCode seat) {
+    return isBare(table, toQRect(fanOf(seat).erase));
+}
+
 using Row = std::vector<std::pair<int, Point>>; // pictures and their top-left corners
 
 // A table surface on screen over a hand at `street`: every seat in with 100 chips and four
@@ -121,8 +125,6 @@ struct Scene {
         return shows(cards);
     }
 
-    bool fanIsBare(SeatCode seat) const { return isBare(surface, toQRect(fanOf(seat).erase)); }
-
     // The first `count` community cards, and bare table around them.
     bool boardShows(int count) const {
         Row cards;
@@ -186,7 +188,7 @@ private slots:
         Scene scene(Street::Preflop);
         scene.surface.eraseArea(fanOf(kGeek).erase);
         QCoreApplication::processEvents();
-        QVERIFY(scene.fanIsBare(kGeek));
+        QVERIFY(fanIsBare(scene.surface, kGeek));
         scene.table.street = Street::Flop;
         scene.gamePaints();
         // Another back redraws every back; a number that no back has, as an edited settings file
@@ -204,7 +206,8 @@ private slots:
         QVERIFY(scene.fanShows(kRobot, true) && scene.boardShows(5));
         scene.foldAllBut(1);
         scene.gamePaints();
-        QVERIFY(scene.fanIsBare(kFreak) && scene.fanShows(kRobot, false) && scene.boardShows(5));
+        QVERIFY(fanIsBare(scene.surface, kFreak) && scene.fanShows(kRobot, false) &&
+                scene.boardShows(5));
         scene.windowRepaints();
         QVERIFY(scene.boardShows(0) && scene.fanShows(kRobot, false));
         // The window system's repaint wins over the game's drawing that it has not shown yet.
@@ -264,21 +267,16 @@ private slots:
         CallingOpponents callers;
         Window play("[Cash]\ngeek=0\npinhead=2\n", &callers);
         TableSurface& surface = play.table();
-        const auto fanIsBare = [&](SeatCode seat) {
-            const QRect fan = toQRect(fanOf(seat).erase);
-            return isBare(surface, fan);
-        };
-        QVERIFY(fanIsBare(kGeek));
-        QVERIFY(!fanIsBare(kPinhead));
+        QVERIFY(fanIsBare(surface, kGeek) && !fanIsBare(surface, kPinhead));
         play.press(TableButton::Stay);
-        QTRY_VERIFY(fanIsBare(kPinhead));
+        QTRY_VERIFY(fanIsBare(surface, kPinhead));
 
         play.press(TableButton::Fold);
         play.press(TableButton::Deal);
-        QTRY_VERIFY(fanIsBare(kPinhead));
+        QTRY_VERIFY(fanIsBare(surface, kPinhead));
         const QRect fan = toQRect(fanOf(kPinhead).erase);
         surface.repaint(fan.adjusted(0, 0, -fan.width() / 2, 0));
-        QVERIFY(fanIsBare(kPinhead) && fanIsBare(kGeek));
+        QVERIFY(fanIsBare(surface, kPinhead) && fanIsBare(surface, kGeek));
     }
 };
 
