@@ -6,7 +6,6 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace omaha {
@@ -18,7 +17,8 @@ constexpr int kWidth = 380;
 } // namespace
 
 HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
-    : QWidget(parent, Qt::Window), history_(history), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Window), history_(history), text_(new QPlainTextEdit(this)),
+      refresh_(*this, [this] { refresh(); }) {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(tr("Hand history"));
     // The table keeps the keyboard when the history appears.
@@ -33,7 +33,7 @@ HistoryWindow::HistoryWindow(HandHistory& history, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
     resize(kWidth, kTableHeight);
-    history.onChange([this] { refreshSoon(); });
+    history.onChange([this] { refresh_.request(); });
 }
 
 void HistoryWindow::present() {
@@ -51,17 +51,9 @@ void HistoryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void HistoryWindow::refreshSoon() {
-    if (refreshPending_ || !isVisible())
-        return;
-    refreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        refreshPending_ = false;
-        refresh();
-    });
-}
-
 void HistoryWindow::refresh() {
+    if (!isVisible())
+        return;
     QScrollBar* scroll = text_->verticalScrollBar();
     const bool atEnd = scroll->value() == scroll->maximum();
     const int position = scroll->value();

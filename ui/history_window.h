@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/run_soon.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -27,13 +29,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // A press adds many lines at once; the text is set once, after the press.
-    void refreshSoon();
+    // Sets the text again; nothing while the window is hidden.
     void refresh();
 
     const HandHistory& history_;
     QPlainTextEdit* text_ = nullptr;
-    bool refreshPending_ = false;
+    // A press adds many lines at once; the text is set once, after the press.
+    RunSoon refresh_;
     bool placed_ = false;
 };
 
