@@ -77,6 +77,33 @@ private:
     bool shrink_;
 };
 
+// Room between the window and the table's window.
+constexpr int kGap = 8;
+
+// The table's other windows shown beside it in a row, tops level and at most kGap apart, each
+// from the table or from one another: they move aside with the table, and a new window goes
+// beside the whole row rather than over one of them.
+QList<QWidget*> windowsBeside(QWidget& table, const QWidget& placing) {
+    QList<QWidget*> row;
+    QRect rowFrame = table.frameGeometry();
+    bool grew = true;
+    while (grew) {
+        grew = false;
+        for (QWidget* other : table.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect frame = other->frameGeometry();
+            const bool near = frame.left() <= rowFrame.right() + 1 + kGap &&
+                              frame.right() + 1 + kGap >= rowFrame.left();
+            if (other == &placing || !other->isWindow() || !other->isVisible() ||
+                row.contains(other) || frame.top() != rowFrame.top() || !near)
+                continue;
+            row.append(other);
+            rowFrame |= frame;
+            grew = true;
+        }
+    }
+    return row;
+}
+
 } // namespace
 
 QPoint placeFrame(QSize frame, const QRect& available) {
@@ -115,8 +142,6 @@ SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& avail
 }
 
 void placeBesideTable(QWidget& window, QWidget* table) {
-    // Room between the window and the table's window.
-    constexpr int kGap = 8;
     const QScreen* screen = table != nullptr ? table->screen() : nullptr;
     if (screen == nullptr)
         return;
@@ -128,10 +153,17 @@ void placeBesideTable(QWidget& window, QWidget* table) {
         tableInside.left() - tableFrame.left(), tableInside.top() - tableFrame.top(),
         tableFrame.right() - tableInside.right(), tableFrame.bottom() - tableInside.bottom());
     const QRect area = screen->availableGeometry();
+    const QList<QWidget*> row = windowsBeside(*table, window);
+    QRect rowFrame = tableFrame;
+    for (const QWidget* other : row)
+        rowFrame |= other->frameGeometry();
     const SideBySide places =
-        placeSideBySide(tableFrame, window.size().grownBy(frameEdges), area, kGap);
-    if (places.table != tableFrame.topLeft())
-        table->move(places.table);
+        placeSideBySide(rowFrame, window.size().grownBy(frameEdges), area, kGap);
+    if (const QPoint aside = places.table - rowFrame.topLeft(); !aside.isNull()) {
+        table->move(tableFrame.topLeft() + aside);
+        for (QWidget* other : row)
+            other->move(other->frameGeometry().topLeft() + aside);
+    }
     window.move(places.history);
     // A window taller than the room below the table's top is cut to it, as far as it may shrink;
     // framed, it is placed again should it still reach off the screen.

@@ -40,8 +40,9 @@ SideBySide placeSideBySide(const QRect& table, QSize history, const QRect& avail
 
 // Puts the top-level `window`, not yet shown, beside the `table`'s window as placeSideBySide
 // would, the table moving aside where the screen has room for both side by side but not where
-// the table stands; a window taller than the screen's room below the table's top is made shorter,
-// and placed again where its frame still reaches off the screen.
+// the table stands. Where another of the table's windows already stands beside it, the new one
+// goes beside the two, which move aside together; a window taller than the screen's room below the
+// table's top is made shorter, and placed again where its frame still reaches off the screen.
 // Nothing happens without a table on a screen.
 void placeBesideTable(QWidget& window, QWidget* table);
 

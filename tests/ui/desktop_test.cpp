@@ -116,6 +116,38 @@ private slots:
         QTRY_VERIFY(area.contains(statistics.frameGeometry()));
     }
 
+    // The statistics opened while the history stands beside the table go beside the two, which
+    // move aside together, on a screen with room for all three in a row.
+    void windowsStandInARow() {
+        Window play;
+        play.key(Qt::CTRL | Qt::Key_H);
+        QWidget& history = *find<QWidget>(play.form, "historyWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(&history));
+        QTRY_COMPARE(history.frameGeometry().top(), play.form.frameGeometry().top());
+        play.key(Qt::CTRL | Qt::Key_T);
+        QWidget& statistics = *find<QWidget>(play.form, "statisticsWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(&statistics));
+        const QRect area = play.form.screen()->availableGeometry();
+        const QWidget* row[] = {&play.form, &history, &statistics};
+        int width = 0;
+        for (const QWidget* window : row)
+            width += window->frameGeometry().width();
+        if (width > area.width())
+            QSKIP("No room for the three windows in a row on this screen");
+        const auto apart = [&row, &area] {
+            for (std::size_t one = 0; one < std::size(row); ++one) {
+                const QRect frame = row[one]->frameGeometry();
+                if (!area.contains(frame))
+                    return false;
+                for (std::size_t other = one + 1; other < std::size(row); ++other)
+                    if (frame.intersects(row[other]->frameGeometry()))
+                        return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY(apart());
+    }
+
     // Ctrl+H shows the history without taking the keyboard from the table. Where the screen has
     // room for both side by side they do not overlap, the table moving aside if it must; where it
     // has not, the history covers as little of the table as the screen allows. The table's keys
