@@ -14,7 +14,7 @@ Game::Game(TableView& view, SettingsStore& settings, Opponents& opponents, Clock
     : view_(view), settings_(settings), opponents_(opponents), clock_(std::move(clock)) {}
 
 void Game::startup() {
-    loadSavedGame(table_, settings_);
+    startedAfresh_ = !loadSavedGame(table_, settings_);
     reseedFromClock();
     table_.deck = freshDeck();
     resetForNewHand();
@@ -32,7 +32,7 @@ void Game::startup() {
 }
 
 void Game::startFrom(const Position& position) {
-    loadSavedGame(table_, settings_);
+    startedAfresh_ = !loadSavedGame(table_, settings_);
     reseedFromClock();
     table_.phase = position.phase;
     table_.street = position.street;

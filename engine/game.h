@@ -63,6 +63,8 @@ public:
     void observeHands(HandObserver& observer) { observer_ = &observer; }
 
     const TableState& table() const { return table_; }
+    // Whether start-up found no game saved to carry on, so that this run plays a game of its own.
+    bool startedAfresh() const { return startedAfresh_; }
 
 private:
     // No hand can be dealt: the human has no cash left, or no computer player has any.
@@ -118,6 +120,7 @@ private:
     Clock clock_;
     HandObserver noObserver_;
     HandObserver* observer_ = &noObserver_;
+    bool startedAfresh_ = false;
 };
 
 } // namespace omaha

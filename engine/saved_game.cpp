@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace omaha {
@@ -28,6 +29,16 @@ std::int32_t readAcceptable(const SettingsStore& store, std::string_view section
     return acceptable(value) ? value : fallback;
 }
 
+// The stored integer, or nothing where there is none that can be read: no stored number equals
+// both of two different fallbacks.
+std::optional<std::int32_t> readStored(const SettingsStore& store, std::string_view section,
+                                       std::string_view key) {
+    const std::int32_t value = store.readInt(section, key, 0);
+    if (value == 0 && store.readInt(section, key, 1) == 1)
+        return std::nullopt;
+    return value;
+}
+
 // Every seat's cash, in the order the cash keys are always written, into `out`.
 void putCash(const TableState& table, std::span<IntSetting, kSeatCount> out) {
     for (std::size_t at = 0; at < kCashKeyOrder.size(); ++at) {
@@ -38,10 +49,14 @@ void putCash(const TableState& table, std::span<IntSetting, kSeatCount> out) {
 
 } // namespace
 
-void loadSavedGame(TableState& table, SettingsStore& store) {
+bool loadSavedGame(TableState& table, SettingsStore& store) {
     table.backgroundColour = store.readInt("Background", "Color", 0);
-    for (const SeatCode seat : kCashKeyOrder)
-        table.seats[seat].cash = store.readInt("Cash", seatFacts(seat).cashKey, kDefaultCash);
+    bool cashSaved = false;
+    for (const SeatCode seat : kCashKeyOrder) {
+        const std::optional<std::int32_t> cash = readStored(store, "Cash", seatFacts(seat).cashKey);
+        cashSaved = cashSaved || cash.has_value();
+        table.seats[seat].cash = cash.value_or(kDefaultCash);
+    }
     table.targetMargin = readAcceptable(store, "Cash", "until", kDefaultTarget, isCashWithinLimits);
     table.startingCash = readAcceptable(store, "Cash", "initial", kDefaultCash, isCashWithinLimits);
     table.cardBack = readAcceptable(store, "Card", "back", kFirstCardBack, isCardBack);
@@ -62,6 +77,7 @@ void loadSavedGame(TableState& table, SettingsStore& store) {
     table.smallBet =
         readAcceptable(store, "Bet", "small", smallBetAt(kDefaultBetLevel), isUsableBet);
     table.bigBet = readAcceptable(store, "Bet", "big", bigBetAt(kDefaultBetLevel), isUsableBet);
+    return cashSaved;
 }
 
 void saveCash(const TableState& table, SettingsStore& store) {

@@ -25,7 +25,7 @@ void HandRecorder::handDealt(const Hole& yourCards) {
         hand_->seats[seat].cards = table_.seats[seat].hole;
         hand_->seats[seat].cashBefore = table_.seats[seat].cash;
     }
-    hand_->opensGame = opensGame_ || newGameCash_.has_value();
+    hand_->opensGame = newGameCash_.has_value();
     hand_->startingCash = table_.startingCash;
     if (newGameCash_) {
         hand_->startingCash = *newGameCash_;
@@ -81,6 +81,7 @@ void HandRecorder::wonByFolds(std::int32_t pot) {
 void HandRecorder::handEnded() {
     if (!hand_)
         return;
+    hand_->opensGame = hand_->opensGame || opensGame_;
     hand_->pot = table_.pot;
     for (const SeatCode seat : kTableOrder)
         hand_->seats[seat].cashAfter = table_.seats[seat].cash;

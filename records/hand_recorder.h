@@ -17,8 +17,9 @@ class HandRecorder final : public HandObserver {
 public:
     HandRecorder(const TableState& table, HandRecords& records);
 
-    // The next hand opens a game in the records, although no new game is announced: the game is
-    // played from a fresh start, as `omaha-sim play` plays from a settings file of its own.
+    // The hand in play, or else the next, opens a game in the records, although no new game is
+    // announced: the game is played from a fresh start, as `omaha-sim play` plays from a settings
+    // file of its own, or as the window plays when it finds no game saved.
     void beginFreshGame() { opensGame_ = true; }
 
     void newGame(std::int32_t startingCash) override;

@@ -97,6 +97,8 @@ MainWindow::MainWindow(SettingsFile settings, Game::Clock clock, Opponents* oppo
     statisticsCommand_->setEnabled(statistics_ != nullptr);
     game_->observeHands(observers_);
     game_->startup();
+    if (game_->startedAfresh())
+        records_->beginFreshGame();
     optionsPanel_->fillFromTable();
 
     // Once everything is on the table, which scales as a whole.

@@ -40,6 +40,11 @@ RecordKeeper::RecordKeeper(const TableState& table, WindowTableView& view) {
 
 RecordKeeper::~RecordKeeper() = default;
 
+void RecordKeeper::beginFreshGame() {
+    if (recorder_)
+        recorder_->beginFreshGame();
+}
+
 HandObserver& RecordKeeper::recorder() {
     if (recorder_)
         return *recorder_;

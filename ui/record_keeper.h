@@ -35,6 +35,9 @@ public:
     HandRecords* records() const { return records_.get(); }
     // Tell it the hands; it keeps the finished ones.
     HandObserver& recorder();
+    // The next hand kept opens a game of its own in the records, rather than carrying on the last
+    // one: the run started afresh, with no game saved in the settings.
+    void beginFreshGame();
 
 private:
     std::unique_ptr<HandRecords> records_;

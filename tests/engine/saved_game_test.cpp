@@ -26,7 +26,7 @@ protected:
 TEST_F(SavedGameTest, StartUpEchoesWhatItTookInOneWrite) {
     // A first run writes the defaults, but not the level or the bet sizes; its folder is made too.
     SettingsFile fresh(folder / "config" / "vellum.ini");
-    loadSavedGame(table, fresh);
+    EXPECT_FALSE(loadSavedGame(table, fresh)); // a game of its own
     EXPECT_EQ(readBytes(fresh.path()),
               "[Background]\nColor=0\n\n\n[Cash]\nfreak=1200\nplayer=1200\ngeek=1200\nmaster=1200\n"
               "champ=1200\npinhead=1200\nexpert=1200\nrobot=1200\nuntil=600\ninitial=1200\n\n\n"
@@ -37,9 +37,14 @@ TEST_F(SavedGameTest, StartUpEchoesWhatItTookInOneWrite) {
     // Values that are no integers or lie outside their limits fall back, and the echo repairs
     // them with the defaults.
     writeBytes(path, "[Cash]\nplayer=abc\ninitial=50\nuntil=0x\ngeek=99999999999\n");
-    loadSavedGame(table, file);
+    EXPECT_FALSE(loadSavedGame(table, file)); // no seat's cash to carry on
     EXPECT_TRUE(
         readBytes(path).starts_with("[Cash]\nplayer=1200\ninitial=1200\nuntil=600\ngeek=1200\n"));
+    // One seat's cash, whatever it is, is a game to carry on.
+    for (const char* saved : {"[Cash]\nrobot=1\n", "[Cash]\nfreak=0\n", "[Cash]\nexpert=-1\n"}) {
+        writeBytes(path, saved);
+        EXPECT_TRUE(loadSavedGame(table, file)) << saved;
+    }
 }
 
 TEST_F(SavedGameTest, ValuesThatTheOptionsLimitReadAsTheirDefaultsOutsideTheLimits) {

@@ -135,6 +135,27 @@ private slots:
             qPrintable(games[0]));
     }
 
+    // A run that finds its game saved plays on in that game in the records; one that finds none,
+    // as once the settings file is gone, begins a game of its own there.
+    void aFreshStartBeginsAGameOfItsOwn() {
+        Window play;
+        play.key(Qt::Key_F);
+        const auto games = [&play] {
+            HandRecords records(play.folder.records().toStdString(), [](const std::string&) {});
+            return records.recentGames(5).size();
+        };
+        QCOMPARE(games(), 1u);
+        for (const bool afresh : {false, true}) {
+            if (afresh)
+                QVERIFY(QFile::remove(play.folder.settings()));
+            MainWindow again(SettingsFile(play.folder.settings().toStdString()),
+                             Window::fixedClock);
+            showAndWait(again);
+            click(find<QPushButton>(again, "foldButton"));
+            QCOMPARE(games(), afresh ? 2u : 1u);
+        }
+    }
+
     // Export writes every recorded hand in the hand history's words; a file that cannot be made
     // is an error that says why.
     void exportWritesTheHistory() {
